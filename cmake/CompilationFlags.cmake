@@ -1,0 +1,15 @@
+# Warnings for everything we build; sanitizers for the second test configuration.
+add_compile_options(-Wall -Wextra)
+
+option(ZORVANE_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(ZORVANE_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined
+                      -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# Collects the sources of one layer; new files are picked up without editing lists.
+function(zorvane_glob_sources out dir)
+  file(GLOB_RECURSE found CONFIGURE_DEPENDS ${dir}/*.cpp)
+  set(${out} ${found} PARENT_SCOPE)
+endfunction()

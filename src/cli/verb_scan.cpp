@@ -1,0 +1,7 @@
+#include "cli/commands.h"
+
+namespace zorvane::cli {
+
+int RunScan(Args, std::ostream&) { throw UsageError("scan: not available yet"); }
+
+}  // namespace zorvane::cli

@@ -1,0 +1,99 @@
+#include "platform/file_io.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zorvane {
+namespace {
+
+long long g_failAfterBytes = -1;
+
+std::string reason(int err) { return std::strerror(err); }
+
+FileError createError(const std::string& path, int err) {
+    return FileError("ファイル " + path + " を作成できません。" + reason(err));
+}
+
+class Fd {
+public:
+    explicit Fd(int fd) : fd_(fd) {}
+    ~Fd() { close(); }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return fd_; }
+    int close() {
+        int rc = fd_ >= 0 ? ::close(fd_) : 0;
+        fd_ = -1;
+        return rc;
+    }
+
+private:
+    int fd_;
+};
+
+// Writes everything or reports the errno of the first failure.
+int writeAll(int fd, std::span<const std::uint8_t> bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        std::size_t chunk = bytes.size() - done;
+        if (g_failAfterBytes >= 0) {
+            if (static_cast<long long>(done) >= g_failAfterBytes) return ENOSPC;
+            chunk = std::min<std::size_t>(chunk, static_cast<std::size_t>(g_failAfterBytes) - done);
+        }
+        ssize_t n = ::write(fd, bytes.data() + done, chunk);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) throw FileError("ファイル " + path + " を開けません。" + reason(errno));
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
+        throw FileError("ファイル " + path + " を開けません。" + reason(S_ISDIR(st.st_mode) ? EISDIR : errno));
+    std::vector<std::uint8_t> data;
+    std::uint8_t buf[65536];
+    for (;;) {
+        ssize_t n = ::read(fd.get(), buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) throw FileError("ファイル " + path + " を読み込めません。" + reason(errno));
+        if (n == 0) break;
+        data.insert(data.end(), buf, buf + n);
+    }
+    return data;
+}
+
+void WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes) {
+    std::string tmp = path + ".XXXXXX.tmp";
+    std::vector<char> name(tmp.begin(), tmp.end());
+    name.push_back('\0');
+    Fd fd(::mkstemps(name.data(), 4));
+    if (fd.get() < 0) throw createError(path, errno);
+    const std::string tmpPath(name.data());
+    int err = writeAll(fd.get(), bytes);
+    if (err == 0 && ::fsync(fd.get()) != 0) err = errno;
+    if (fd.close() != 0 && err == 0) err = errno;
+    // Keep the usual permissions of a new file rather than mkstemp's 0600.
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    if (err == 0 && ::chmod(tmpPath.c_str(), 0666 & ~mask) != 0) err = errno;
+    if (err == 0 && ::rename(tmpPath.c_str(), path.c_str()) != 0) err = errno;
+    if (err != 0) {
+        ::unlink(tmpPath.c_str());
+        throw createError(path, err);
+    }
+}
+
+void SetWriteFailureAfterBytesForTesting(long long bytes) { g_failAfterBytes = bytes; }
+
+}  // namespace zorvane

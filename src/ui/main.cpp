@@ -1,0 +1,13 @@
+// Zorvane: takes icons out of files and re-colours them.
+
+#include <QApplication>
+#include <QMainWindow>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QMainWindow window;
+    window.setWindowTitle("Zorvane");
+    window.resize(640, 480);
+    window.show();
+    return app.exec();
+}
