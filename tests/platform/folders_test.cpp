@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+
+#include "platform/folders.h"
+#include "support/test_support.h"
+
+namespace zorvane {
+namespace {
+
+namespace fs = std::filesystem;
+using test::TempDir;
+
+TEST(Folders, WithoutWindirTheWinePrefixGivesBothRoots) {
+    FolderEnvironment env;
+    env.home = "/home/u";
+    EXPECT_EQ(SystemFolderFor(env), "/home/u/.wine/drive_c/windows/system32/");
+    EXPECT_EQ(ProgramFilesFolderFor(env), "/home/u/.wine/drive_c/Program Files/");
+    env.winePrefix = "/opt/pfx";
+    EXPECT_EQ(SystemFolderFor(env), "/opt/pfx/drive_c/windows/system32/");
+    EXPECT_EQ(ProgramFilesFolderFor(env), "/opt/pfx/drive_c/Program Files/");
+}
+
+TEST(Folders, WindirNamesTheSystemFolderAndItsDriveThePrograms) {
+    TempDir dir;
+    fs::create_directories(dir / "drive_c/windows/system32");
+    fs::create_directories(dir / "drive_c/Program Files");
+    FolderEnvironment env;
+    env.windir = (dir / "drive_c/windows").string();
+    EXPECT_EQ(SystemFolderFor(env), (dir / "drive_c/windows/system32/").string());
+    EXPECT_EQ(ProgramFilesFolderFor(env), (dir / "drive_c/Program Files/").string());
+    env.windir = "C:\\WINDOWS";
+    env.winePrefix = dir.path().string();
+    EXPECT_EQ(SystemFolderFor(env), (dir / "drive_c/windows/system32/").string());
+    EXPECT_EQ(ProgramFilesFolderFor(env), (dir / "drive_c/Program Files/").string());
+}
+
+TEST(Folders, DrivePathsMapThroughDosdevicesIgnoringCase) {
+    TempDir dir;
+    fs::create_directories(dir / "drive_d/Tools/Sub");
+    fs::create_directories(dir / "dosdevices");
+    fs::create_directory_symlink("../drive_d", dir / "dosdevices/d:");
+    EXPECT_EQ(MapDosPath("D:\\TOOLS\\sub\\new.exe", dir.path().string()),
+              (dir / "dosdevices/d:/Tools/Sub/new.exe").string());
+    EXPECT_EQ(MapDosPath("relative\\x.dll", dir.path().string()), std::nullopt);
+    EXPECT_EQ(MapDosPath("\\\\server\\share", dir.path().string()), std::nullopt);
+}
+
+TEST(Folders, SettingsGoBesideTheExecutableOnlyWhenThatIsWritable) {
+    TempDir dir;
+    fs::create_directories(dir / "bin");
+    FolderEnvironment env;
+    env.configHome = (dir / "config").string();
+    EXPECT_EQ(SettingsFolderFor((dir / "bin").string(), env), (dir / "bin/").string());
+    ::chmod((dir / "bin").c_str(), 0555);
+    if (::access((dir / "bin").c_str(), W_OK) == 0) GTEST_SKIP() << "running as a user who writes anywhere";
+    EXPECT_EQ(SettingsFolderFor((dir / "bin").string(), env), (dir / "config/zorvane/").string());
+    EXPECT_TRUE(fs::is_directory(dir / "config/zorvane"));
+}
+
+}  // namespace
+}  // namespace zorvane
