@@ -6,7 +6,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic
-  binutils-mingw-w64-x86-64 icoutils pngcheck python3 python3-pil giflib-tools imagemagick
+  binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 icoutils pngcheck python3 python3-pil giflib-tools imagemagick
   xvfb x11-apps clang libclang-rt-14-dev
 )
 

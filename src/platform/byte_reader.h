@@ -17,6 +17,12 @@ public:
     ReadError() : std::runtime_error("ストリームからの読み込みエラー") {}
 };
 
+// True when [off, off + len) lies inside a buffer or file of the given size. Written so that
+// no sum can wrap, whatever a file claims.
+inline bool RangeFits(std::uint64_t off, std::uint64_t len, std::uint64_t size) {
+    return len <= size && off <= size - len;
+}
+
 class ByteReader {
 public:
     ByteReader() = default;
@@ -27,7 +33,7 @@ public:
 
     // True when [off, off + len) lies inside the buffer.
     bool has(std::uint64_t off, std::uint64_t len) const {
-        return len <= size() && off <= size() - len;
+        return RangeFits(off, len, size());
     }
 
     std::uint8_t u8(std::uint64_t off) const { return at(off, 1)[0]; }

@@ -1,0 +1,26 @@
+#pragma once
+// Whole icon files, and the files the program can take icons from: a path is an icon file
+// when its extension in lower case is ".ico", a module otherwise.
+
+#include <string>
+
+#include "core/icon_stream.h"
+
+namespace zorvane {
+
+bool IsIconFilePath(const std::string& path);
+
+// Loads the whole file into the stream as one group. The stream stays empty when the file
+// cannot be read or its directory claims more than the file holds.
+void LoadIconFile(TIconStream& stream, const std::string& path);
+
+// The number of icon groups: for an icon file 1 when its directory is readable and names at
+// least one image; for a module the number of its group-icon resources; otherwise 0.
+// A module is examined through its headers and resource directory only.
+int IconCountOfFile(const std::string& path);
+
+// Empties the stream and fills it with group index of the file: the whole icon file for
+// index 0 of an icon file, the module's group otherwise.
+void LoadGroupOfFile(TIconStream& stream, const std::string& path, int index);
+
+}  // namespace zorvane

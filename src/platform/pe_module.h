@@ -1,0 +1,71 @@
+#pragma once
+// A module opened as a data file: its resources read straight from the PE resource tree
+// (type, name, language), without loading or running anything. Only the headers, the
+// directory tables on the way and the resources asked for are read from disk.
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/pe_layout.h"
+#include "platform/random_access_file.h"
+#include "platform/resource_name.h"
+
+namespace zorvane {
+
+constexpr std::uint32_t kResourceTypeIcon = 3;
+constexpr std::uint32_t kResourceTypeGroupIcon = 14;
+
+// One stored resource: its language and where its bytes are.
+struct ResourceLocation {
+    std::uint16_t language = 0;
+    std::uint32_t size = 0;
+    std::uint64_t fileOffset = 0;
+};
+
+class PeModule {
+public:
+    // The module, or nothing when the file cannot be opened as a module.
+    static std::optional<PeModule> Open(const std::string& path);
+
+    bool pe32plus() const { return layout_.pe32plus; }
+
+    // Names of every resource of a type, in the order stored (string names first, then
+    // ids ascending in a well-formed file). Damaged entries are left out.
+    std::vector<ResourceName> Names(std::uint32_t type) const;
+
+    // The resource of that type and name: the given language when stored, else language 0,
+    // else the first language stored. Nothing when absent or damaged.
+    std::optional<ResourceLocation> Find(std::uint32_t type, const ResourceName& name,
+                                         std::optional<std::uint16_t> language = std::nullopt) const;
+
+    // The bytes of a found resource, or nothing when they cannot be read.
+    std::optional<std::vector<std::uint8_t>> Load(const ResourceLocation& where) const;
+
+private:
+    struct Entry {
+        std::uint32_t name;    // high bit: offset of a string name
+        std::uint32_t target;  // high bit: offset of a subdirectory, else of a data entry
+    };
+    using Table = std::vector<Entry>;
+
+    PeModule(RandomAccessFile file, PeLayout layout, std::optional<FileSpan> resources)
+        : file_(std::move(file)), layout_(std::move(layout)), resources_(resources) {}
+
+    std::optional<std::vector<std::uint8_t>> ReadDirectoryBytes(std::uint64_t off, std::uint64_t len) const;
+    const Table* TableAt(std::uint32_t off) const;
+    std::optional<Table> ReadTable(std::uint32_t off) const;
+    std::optional<ResourceName> NameOf(const Entry& e) const;
+    std::optional<std::uint32_t> Subdirectory(std::uint32_t tableOffset, const ResourceName& name,
+                                              std::vector<std::uint32_t>& visited) const;
+    std::optional<ResourceLocation> DataEntry(const Entry& leaf) const;
+
+    RandomAccessFile file_;
+    PeLayout layout_;
+    std::optional<FileSpan> resources_;  // the resource directory's bytes in the file
+    mutable std::map<std::uint32_t, std::optional<Table>> tables_;
+};
+
+}  // namespace zorvane

@@ -1,0 +1,33 @@
+#pragma once
+// Reads parts of a file by offset without loading it whole, so that a large module can be
+// examined by reading only its headers and the resources asked for.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zorvane {
+
+class RandomAccessFile {
+public:
+    // A regular file opened for reading, or nothing (missing, a folder, no permission).
+    static std::optional<RandomAccessFile> Open(const std::string& path);
+
+    RandomAccessFile(RandomAccessFile&& other) noexcept;
+    RandomAccessFile& operator=(RandomAccessFile&& other) noexcept;
+    RandomAccessFile(const RandomAccessFile&) = delete;
+    RandomAccessFile& operator=(const RandomAccessFile&) = delete;
+    ~RandomAccessFile();
+
+    std::uint64_t size() const { return size_; }
+    // The bytes [off, off + len), or nothing when the range leaves the file or the read fails.
+    std::optional<std::vector<std::uint8_t>> ReadAt(std::uint64_t off, std::uint64_t len) const;
+
+private:
+    RandomAccessFile(int fd, std::uint64_t size) : fd_(fd), size_(size) {}
+    int fd_ = -1;
+    std::uint64_t size_ = 0;
+};
+
+}  // namespace zorvane
