@@ -1,0 +1,52 @@
+#pragma once
+// Colour adjustment: every colour goes into HSV, is shifted by the user's three offsets
+// (hue in degrees, saturation and value in hundredths) and comes back to RGB. The exact
+// numeric format (doubles stored from extended-precision formulas, channels truncated) is
+// part of the contract: saved files must match bit for bit.
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "core/bitmap.h"
+#include "platform/message_sink.h"
+
+namespace zorvane {
+
+// Hue in degrees, saturation and value 0..1, and a fourth byte carried through.
+struct THSVColor {
+    double H = 0;
+    double S = 0;
+    double V = 0;
+    std::uint8_t A = 0;
+};
+
+// A packed colour: byte 0 blue, 1 green, 2 red, 3 reserved or alpha.
+using PackedColor = std::uint32_t;
+
+// The preview's background (red 255, green 255, blue 254); never adjusted.
+constexpr TColor PreviewKeyColor = 0xFEFFFF;
+
+PackedColor HSVToRGB(const THSVColor& hsv);
+// Byte 3 of the result is byte 3 of the input.
+PackedColor AdjustColor(PackedColor color, int hue, int saturation, int value);
+// rgb is red * 65536 + green * 256 + blue; writes blue, green, red to dest and nothing else.
+void AdjustColorRGB(int hue, int saturation, int value, std::uint32_t rgb, std::uint8_t* dest);
+
+// Adjusts a private copy of an icon image's data in place: the colour table of an indexed
+// image, every pixel of a 24- or 32-bit one (width x height from the directory bytes).
+// dirBitCount 0 takes the header's bit count. Other depths are refused with a message and
+// false. Data too short for the colours it claims raises ReadError.
+bool AdjustIconImageColors(std::span<std::uint8_t> image, int hue, int saturation, int value,
+                           std::uint8_t heightByte, std::uint8_t widthByte, std::uint16_t dirBitCount,
+                           MessageSink& sink);
+
+// A 32-bit copy of source with every pixel converted except those of exactly keyColor
+// (user-interface notation); the fourth bytes stay.
+Bitmap AdjustPreviewColors(const Bitmap& source, int hue, int saturation, int value,
+                           TColor keyColor = PreviewKeyColor);
+
+// The information message for an image depth the system does not handle.
+std::string UnsupportedBitCountMessage(unsigned bitCount);
+
+}  // namespace zorvane

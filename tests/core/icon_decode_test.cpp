@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "core/bitmap_transform.h"
+#include "core/color_adjust.h"
+#include "core/icon_decode.h"
+#include "core/le_bytes.h"
+#include "support/icon_builder.h"
+
+namespace zorvane {
+namespace {
+
+TIconStream StreamOf(const std::vector<std::uint8_t>& file) {
+    TIconStream s;
+    s.write(file);
+    return s;
+}
+
+TIconStream RawStream(std::vector<std::uint8_t> image, int bits) {
+    return StreamOf(test::MakeIconFileFromRaw({{32, 32, bits, std::move(image)}}));
+}
+
+TEST(IconImageToBitmap, KeepsDepthPaletteRowsAndAlphaAfterAdjustment) {
+    for (int bits : {1, 4, 8, 24, 32}) {
+        SCOPED_TRACE(bits);
+        const TIconStream stream = StreamOf(test::MakeIconFile({{32, 32, bits, 4}}));
+        RecordingMessageSink sink;
+        const auto bitmap = IconImageToBitmap(stream, 0, 40, -10, 5, TransformState{}, sink);
+        ASSERT_TRUE(bitmap);
+        EXPECT_TRUE(sink.messages.empty());
+        EXPECT_EQ(bitmap->bitsPerPixel(), bits);
+        EXPECT_EQ(bitmap->width(), 32);
+        EXPECT_EQ(bitmap->height(), 32);
+
+        auto adjusted = ReadIconImage(stream, 0);
+        AdjustIconImageColors(adjusted, 40, -10, 5, 32, 32, static_cast<std::uint16_t>(bits), sink);
+        const std::size_t table = bits <= 8 ? 4u << bits : 0;
+        ASSERT_EQ(bitmap->palette().size(), bits <= 8 ? std::size_t{1} << bits : 0u);
+        for (std::size_t i = 0; i < bitmap->palette().size(); ++i)
+            EXPECT_EQ(bitmap->palette()[i], (Rgb{adjusted[40 + 4 * i + 2], adjusted[40 + 4 * i + 1], adjusted[40 + 4 * i]}));
+        const std::size_t r = bitmap->rowBytes();
+        for (int y = 0; y < 32; ++y)
+            ASSERT_EQ(std::memcmp(bitmap->row(y), adjusted.data() + 40 + table + (31 - y) * r, r), 0) << y;
+    }
+}
+
+TEST(IconImageToBitmap, AppliesTheGeometryAfterDecoding) {
+    const TIconStream stream = StreamOf(test::MakeIconFile({{16, 16, 4, 2}}));
+    SilentMessageSink sink;
+    TransformState state;
+    state.TurnRight();
+    state.MirrorLeftRight();
+    const auto plain = IconImageToBitmap(stream, 0, 0, 0, 0, TransformState{}, sink);
+    const auto turned = IconImageToBitmap(stream, 0, 0, 0, 0, state, sink);
+    ASSERT_TRUE(plain && turned);
+    EXPECT_EQ(turned->pixels(), MirrorHorizontal(RotateBitmap(*plain, 0)).pixels());
+}
+
+TEST(IconImageToBitmap, RefusesWhatItCannotDecodeWithAMessage) {
+    struct Case {
+        std::vector<std::uint8_t> image;
+        MessageKind kind;
+        std::string message;
+    };
+    std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+    png.resize(64, 0);
+    auto sixteen = test::MakeIconImage({32, 32, 8, 1});
+    sixteen[14] = 16;
+    auto topDown = test::MakeIconImage({32, 32, 8, 1});
+    PutU32le(topDown.data() + 8, static_cast<std::uint32_t>(-64));
+    auto noWidth = test::MakeIconImage({32, 32, 8, 1});
+    PutU32le(noWidth.data() + 4, 0);
+    const Case cases[] = {
+        {png, MessageKind::Information, "21060ビットの形式には対応していません。"},
+        {sixteen, MessageKind::Information, "16ビットの形式には対応していません。"},
+        {topDown, MessageKind::Information, kTopDownIconMessage},
+        {noWidth, MessageKind::Warning, "ビットマップの作成に失敗しました。"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        RecordingMessageSink sink;
+        EXPECT_FALSE(IconImageToBitmap(RawStream(c.image, 8), 0, 0, 0, 0, TransformState{}, sink));
+        ASSERT_EQ(sink.messages.size(), 1u);
+        EXPECT_EQ(sink.messages[0].kind, c.kind);
+        EXPECT_EQ(sink.messages[0].text, c.message);
+    }
+}
+
+TEST(IconImageToBitmap, TruncatedImageDataRaisesTheReadError) {
+    auto image = test::MakeIconImage({32, 32, 24, 1});
+    image.resize(40 + 32 * 96 - 1);  // one byte short of the colour rows
+    SilentMessageSink sink;
+    EXPECT_THROW(IconImageToBitmap(RawStream(image, 0), 0, 0, 0, 0, TransformState{}, sink), ReadError);
+    image.resize(20);
+    EXPECT_THROW(IconImageToBitmap(RawStream(image, 0), 0, 0, 0, 0, TransformState{}, sink), ReadError);
+}
+
+}  // namespace
+}  // namespace zorvane
