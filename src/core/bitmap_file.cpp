@@ -34,14 +34,15 @@ void AppendBitmapFileHeader(std::vector<std::uint8_t>& out, std::uint32_t fileSi
     AppendU32le(out, pixelOffset);
 }
 
-void AppendInfoHeader(std::vector<std::uint8_t>& out, const Bitmap& bitmap, std::uint32_t colorsUsed) {
+void AppendInfoHeader(std::vector<std::uint8_t>& out, int width, int height, int bitsPerPixel,
+                      std::uint32_t imageBytes, std::uint32_t colorsUsed) {
     AppendU32le(out, kBitmapInfoHeaderSize);
-    AppendU32le(out, static_cast<std::uint32_t>(bitmap.width()));
-    AppendU32le(out, static_cast<std::uint32_t>(bitmap.height()));
+    AppendU32le(out, static_cast<std::uint32_t>(width));
+    AppendU32le(out, static_cast<std::uint32_t>(height));
     AppendU16le(out, 1);
-    AppendU16le(out, static_cast<std::uint32_t>(bitmap.bitsPerPixel()));
+    AppendU16le(out, static_cast<std::uint32_t>(bitsPerPixel));
     AppendU32le(out, 0);  // no compression
-    AppendU32le(out, static_cast<std::uint32_t>(bitmap.pixels().size()));
+    AppendU32le(out, imageBytes);
     AppendU32le(out, 0);
     AppendU32le(out, 0);
     AppendU32le(out, colorsUsed);
@@ -60,7 +61,8 @@ std::vector<std::uint8_t> EncodeBitmapFile(const Bitmap& bitmap) {
     std::vector<std::uint8_t> out;
     out.reserve(fileSize);
     AppendBitmapFileHeader(out, fileSize, static_cast<std::uint32_t>(pixelOffset));
-    AppendInfoHeader(out, bitmap, static_cast<std::uint32_t>(table.size()));
+    AppendInfoHeader(out, bitmap.width(), bitmap.height(), bitmap.bitsPerPixel(),
+                     static_cast<std::uint32_t>(bitmap.pixels().size()), static_cast<std::uint32_t>(table.size()));
     for (const Rgb& c : table) out.insert(out.end(), {c.blue, c.green, c.red, 0});
     AppendRowsBottomUp(out, bitmap);
     return out;

@@ -1,0 +1,74 @@
+#include "core/icon_encode.h"
+
+#include "core/color_adjust.h"
+#include "platform/file_io.h"
+
+namespace zorvane {
+namespace {
+
+constexpr std::uint32_t kSingleImageOffset = kIconHeaderSize + kIconDirEntrySize;
+
+// One image's data as it goes into a file: geometry first, on the unadjusted data, then
+// colours. Returns false when the adjustment refused the image's depth.
+bool EncodeImageData(std::vector<std::uint8_t>& image, const IconDirEntry& entry, int hue, int saturation,
+                     int value, const TransformState& state, MessageSink& sink) {
+    if (state.active()) TransformIconImage(image, state, sink);
+    return AdjustIconImageColors(image, hue, saturation, value, entry.height, entry.width, entry.bitCount, sink);
+}
+
+bool WriteIfEncoded(const std::string& path, const std::optional<std::vector<std::uint8_t>>& bytes) {
+    if (!bytes) return false;
+    WriteFileReplacing(path, *bytes);
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::uint8_t>> EncodeIconGroup(const TIconStream& stream, int hue, int saturation,
+                                                         int value, const TransformState& state, MessageSink& sink) {
+    const int count = ImageCount(stream);
+    if (count == 0) return std::nullopt;
+    const std::uint64_t directoryEnd = kIconHeaderSize + kIconDirEntrySize * static_cast<std::uint64_t>(count);
+    const auto head = stream.reader().bytes(0, kIconHeaderSize);
+    std::vector<std::uint8_t> out(head.begin(), head.end());
+    std::vector<std::uint8_t> images;
+    for (int i = 0; i < count; ++i) {
+        IconDirEntry entry = DirEntry(stream, i);
+        std::vector<std::uint8_t> image = ReadIconImage(stream, i);
+        EncodeImageData(image, entry, hue, saturation, value, state, sink);
+        // The images follow the directory back to back, whatever offsets the stream held.
+        entry.imageOffset = static_cast<std::uint32_t>(directoryEnd + images.size());
+        entry.imageSize = static_cast<std::uint32_t>(image.size());
+        AppendDirEntry(out, entry);
+        images.insert(images.end(), image.begin(), image.end());
+        if (directoryEnd + images.size() > 0xFFFFFFFFu) throw ReadError();
+    }
+    out.insert(out.end(), images.begin(), images.end());
+    return out;
+}
+
+std::optional<std::vector<std::uint8_t>> EncodeIconImage(const TIconStream& stream, int index, int hue,
+                                                         int saturation, int value, const TransformState& state,
+                                                         MessageSink& sink) {
+    IconDirEntry entry = DirEntry(stream, index);
+    std::vector<std::uint8_t> image = ReadIconImage(stream, index);
+    if (!EncodeImageData(image, entry, hue, saturation, value, state, sink)) return std::nullopt;
+    std::vector<std::uint8_t> out;
+    AppendIconHeader(out, 1);
+    entry.imageOffset = kSingleImageOffset;
+    AppendDirEntry(out, entry);
+    out.insert(out.end(), image.begin(), image.end());
+    return out;
+}
+
+bool SaveIconGroup(const TIconStream& stream, const std::string& path, int hue, int saturation, int value,
+                   const TransformState& state, MessageSink& sink) {
+    return WriteIfEncoded(path, EncodeIconGroup(stream, hue, saturation, value, state, sink));
+}
+
+bool SaveIconImage(const TIconStream& stream, const std::string& path, int index, int hue, int saturation, int value,
+                   const TransformState& state, MessageSink& sink) {
+    return WriteIfEncoded(path, EncodeIconImage(stream, index, hue, saturation, value, state, sink));
+}
+
+}  // namespace zorvane
