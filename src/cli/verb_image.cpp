@@ -1,7 +1,78 @@
+#include <algorithm>
+#include <filesystem>
+
 #include "cli/commands.h"
+#include "cli/edit_options.h"
+#include "cli/open_group.h"
+#include "core/bitmap_file.h"
+#include "core/icon_decode.h"
+#include "core/icon_encode.h"
 
 namespace zorvane::cli {
+namespace {
 
-int RunImage(Args, std::ostream&) { throw UsageError("image: not available yet"); }
+struct ImageRequest {
+    const TIconStream& stream;
+    int index;
+    EditOptions edit;
+    bool transparent;  // for formats that can mark a transparent colour
+    std::string out;
+    MessageSink& sink;
+};
+
+// The decoded image with the adjustment and geometry, as the bitmap-based saves use it.
+Bitmap DecodedImage(const ImageRequest& r) {
+    auto bitmap = IconImageToBitmap(r.stream, r.index, r.edit.hue, r.edit.saturation, r.edit.value, r.edit.state,
+                                    r.sink);
+    if (!bitmap || bitmap->empty()) throw CommandFailed("ビットマップの作成に失敗しました。");
+    return std::move(*bitmap);
+}
+
+void WriteSingleIcon(const ImageRequest& r) {
+    if (!SaveIconImage(r.stream, r.out, r.index, r.edit.hue, r.edit.saturation, r.edit.value, r.edit.state, r.sink))
+        throw CommandFailed("単一アイコンの作成に失敗しました。");
+}
+
+void WriteBitmapFile(const ImageRequest& r) { SaveBitmapFile(DecodedImage(r), r.out); }
+
+struct OutputFormat {
+    const char* extension;  // lower case, with the dot
+    void (*write)(const ImageRequest&);
+};
+
+// One entry per output type; the extension of OUT picks it.
+constexpr OutputFormat kFormats[] = {
+    {".ico", WriteSingleIcon},
+    {".bmp", WriteBitmapFile},
+};
+
+const OutputFormat& FormatFor(const std::string& path) {
+    std::string ext = std::filesystem::path(path).extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    for (const OutputFormat& f : kFormats)
+        if (ext == f.extension) return f;
+    std::string known;
+    for (const OutputFormat& f : kFormats) known += std::string(known.empty() ? "" : ", ") + f.extension;
+    throw UsageError("image: OUT must end in one of " + known);
+}
+
+}  // namespace
+
+// One image of a group written in the format OUT's extension names.
+int RunImage(Args args, std::ostream&) {
+    std::vector<std::string> rest;
+    const EditOptions edit = ParseEditOptions(args, rest);
+    const bool transparent = !TakeFlag(rest, "--no-transparent");
+    ExpectPositional(rest, 4, "image: expected FILE G I OUT [EDIT] [--no-transparent]");
+    const OutputFormat& format = FormatFor(rest[3]);
+    const int group = ParseInt(rest[1], "G");
+    const int index = ParseInt(rest[2], "I");
+    const TIconStream stream = OpenIconGroup(rest[0], group);
+    if (index < 0 || index >= ImageCount(stream))
+        throw UsageError("image: group " + rest[1] + " has no image " + rest[2]);
+    ConsoleMessageSink sink;
+    format.write({stream, index, edit, transparent, rest[3], sink});
+    return 0;
+}
 
 }  // namespace zorvane::cli

@@ -1,0 +1,25 @@
+#include "cli/open_group.h"
+
+#include <iostream>
+
+#include "cli/commands.h"
+#include "cli/file_messages.h"
+#include "core/icon_file.h"
+
+namespace zorvane::cli {
+
+TIconStream OpenIconGroup(const std::string& path, int group) {
+    if (IconCountOfFile(path) == 0) throw CommandFailed(kCannotOpenFile);
+    TIconStream stream;
+    LoadGroupOfFile(stream, path, group);
+    if (stream.empty()) throw CommandFailed(kNoIcons);
+    FillMissingBitCounts(stream);
+    return stream;
+}
+
+bool ConsoleMessageSink::show(MessageKind kind, const std::string& text) {
+    std::cerr << text << "\n";
+    return kind != MessageKind::Confirmation;
+}
+
+}  // namespace zorvane::cli
