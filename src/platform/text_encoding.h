@@ -1,0 +1,19 @@
+#pragma once
+// Conversions of the text that Windows files carry into the UTF-8 used everywhere here.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace zorvane {
+
+// UTF-16LE code units to UTF-8; an unpaired surrogate becomes U+FFFD.
+std::string Utf16ToUtf8(std::span<const std::uint16_t> units);
+
+// Text in the narrow code page of the files' home system. Valid UTF-8 (plain ASCII
+// included) is kept as it is; anything else is read as Shift-JIS (code page 932), and
+// bytes that are not even that become U+FFFD.
+std::string AnsiToUtf8(std::string_view bytes);
+
+}  // namespace zorvane
