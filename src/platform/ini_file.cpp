@@ -22,19 +22,6 @@ std::string readText(const std::string& path) {
     return std::string(bytes.begin(), bytes.end());
 }
 
-// Splits at CR LF, a lone CR or a lone LF.
-std::vector<std::string_view> splitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const std::size_t end = text.find_first_of("\r\n");
-        lines.push_back(text.substr(0, end));
-        if (end == std::string_view::npos) break;
-        const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
-        text.remove_prefix(end + (crlf ? 2 : 1));
-    }
-    return lines;
-}
-
 }  // namespace
 
 IniFile::IniFile(std::string path) : path_(std::move(path)) { parse(readText(path_)); }
@@ -42,7 +29,7 @@ IniFile::IniFile(std::string path) : path_(std::move(path)) { parse(readText(pat
 void IniFile::parse(std::string_view text) {
     if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
     sections_.push_back({});
-    for (std::string_view raw : splitLines(text)) {
+    for (std::string_view raw : SplitLines(text)) {
         const std::string_view line = TrimSpaces(raw);
         if (line.size() >= 2 && line.front() == '[' && line.find(']') != std::string_view::npos) {
             sections_.push_back({std::string(TrimSpaces(line.substr(1, line.find(']') - 1))), {}});

@@ -45,6 +45,18 @@ std::string_view TrimSpaces(std::string_view text) {
     return text;
 }
 
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find_first_of("\r\n");
+        lines.push_back(text.substr(0, end));
+        if (end == std::string_view::npos) break;
+        const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+        text.remove_prefix(end + (crlf ? 2 : 1));
+    }
+    return lines;
+}
+
 std::optional<std::int32_t> ParseIniInteger(std::string_view text) {
     text = TrimSpaces(text);
     if (!text.empty() && text.front() == '$') return parseHex(text.substr(1));
