@@ -35,8 +35,8 @@ std::string narrowStringAt(const ByteReader& r, std::uint64_t off) {
 }
 
 std::string wideStringAt(const ByteReader& r, std::uint64_t off) {
-    std::vector<std::uint16_t> units;
-    for (std::uint16_t c; (c = r.u16le(off)) != 0; off += 2) units.push_back(c);
+    std::u16string units;
+    for (char16_t c; (c = r.u16le(off)) != 0; off += 2) units.push_back(c);
     return Utf16ToUtf8(units);
 }
 
@@ -63,7 +63,7 @@ std::string readCountedString(ByteReader& r, bool unicode) {
         const auto bytes = r.readBytes(count);
         return AnsiToUtf8(std::string(bytes.begin(), bytes.end()));
     }
-    std::vector<std::uint16_t> units(count);
+    std::u16string units(count, u'\0');
     for (auto& u : units) u = r.readU16le();
     return Utf16ToUtf8(units);
 }

@@ -67,13 +67,13 @@ private:
 
 }  // namespace
 
-std::string Utf16ToUtf8(std::span<const std::uint16_t> units) {
+std::string Utf16ToUtf8(std::u16string_view units) {
     std::string out;
     for (std::size_t i = 0; i < units.size(); ++i) {
         const std::uint32_t u = units[i];
         const bool high = u >= 0xD800 && u < 0xDC00;
         if (high && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] < 0xE000) {
-            appendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (units[i + 1] - 0xDC00u));
+            appendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (static_cast<std::uint32_t>(units[i + 1]) - 0xDC00u));
             ++i;
         } else if (u >= 0xD800 && u < 0xE000) {
             out += kReplacement;

@@ -2,14 +2,13 @@
 // Conversions of the text that Windows files carry into the UTF-8 used everywhere here.
 
 #include <cstdint>
-#include <span>
 #include <string>
 #include <string_view>
 
 namespace zorvane {
 
 // UTF-16LE code units to UTF-8; an unpaired surrogate becomes U+FFFD.
-std::string Utf16ToUtf8(std::span<const std::uint16_t> units);
+std::string Utf16ToUtf8(std::u16string_view units);
 
 // Text in the narrow code page of the files' home system. Valid UTF-8 (plain ASCII
 // included) is kept as it is; anything else is read as Shift-JIS (code page 932), and

@@ -52,6 +52,14 @@ std::string Lines(const ModuleScanner& s) {
     return all;
 }
 
+// The lines of an unwatched tree walk.
+std::string TreeLines(const fs::path& root, const std::string& extension) {
+    NoScanProgress quiet;
+    ModuleScanner scan(quiet, CountFromText);
+    EXPECT_TRUE(scan.WalkProgramFilesFolder(root.string(), extension));
+    return Lines(scan);
+}
+
 // A system folder: modules with and without icons, a folder named like a module, a
 // file of another type.
 struct SystemTree {
@@ -116,10 +124,7 @@ TEST(ModuleScan, TreeWalkListsRelativePathsDepthFirst) {
     EXPECT_EQ(Lines(exe), "Apps/a.exe,1|top.exe,1|Vendor/Sub/tool.exe,4|");
     EXPECT_EQ(rec.places, (std::vector<std::string>{"./Apps", "./Vendor", "./Vendor/Sub"}));
     EXPECT_EQ(rec.positions, (std::vector<int>{1, 22, 22, 26}));
-    NoScanProgress quiet;
-    ModuleScanner dll(quiet, CountFromText);
-    ASSERT_TRUE(dll.WalkProgramFilesFolder(root.string(), "dll"));
-    EXPECT_EQ(Lines(dll), "Vendor/Foo.DLL,2|");
+    EXPECT_EQ(TreeLines(root, "dll"), "Vendor/Foo.DLL,2|");
 }
 
 TEST(ModuleScan, TreeWalkOverAMissingOrEmptyRootWritesAnEmptyFile) {
@@ -160,10 +165,7 @@ TEST(ModuleScan, LinksToFoldersAreNotFollowedSoACycleEnds) {
     fs::create_directory_symlink(root / "app", root / "again");
     fs::create_symlink(root / "app" / "run.exe", root / "alias.exe");  // a link to a file counts
     fs::create_symlink(dir / "gone.exe", root / "broken.exe");
-    NoScanProgress quiet;
-    ModuleScanner scan(quiet, CountFromText);
-    ASSERT_TRUE(scan.WalkProgramFilesFolder(root.string(), "exe"));
-    EXPECT_EQ(Lines(scan), "alias.exe,1|app/run.exe,1|");
+    EXPECT_EQ(TreeLines(root, "exe"), "alias.exe,1|app/run.exe,1|");
 }
 
 TEST(ModuleScan, AListThatCannotBeWrittenIsReportedAndNotClaimed) {
