@@ -31,6 +31,8 @@ public:
     static std::optional<PeModule> Open(const std::string& path);
 
     bool pe32plus() const { return layout_.pe32plus; }
+    std::uint64_t fileSize() const { return file_.size(); }
+    std::uint64_t bytesRead() const { return file_.bytesRead(); }
 
     // Names of every resource of a type, in the order stored (string names first, then
     // ids ascending in a well-formed file). Damaged entries are left out.

@@ -22,13 +22,14 @@ std::optional<RandomAccessFile> RandomAccessFile::Open(const std::string& path) 
 }
 
 RandomAccessFile::RandomAccessFile(RandomAccessFile&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), size_(other.size_) {}
+    : fd_(std::exchange(other.fd_, -1)), size_(other.size_), bytesRead_(other.bytesRead_) {}
 
 RandomAccessFile& RandomAccessFile::operator=(RandomAccessFile&& other) noexcept {
     if (this != &other) {
         if (fd_ >= 0) ::close(fd_);
         fd_ = std::exchange(other.fd_, -1);
         size_ = other.size_;
+        bytesRead_ = other.bytesRead_;
     }
     return *this;
 }
@@ -48,6 +49,7 @@ std::optional<std::vector<std::uint8_t>> RandomAccessFile::ReadAt(std::uint64_t 
         if (n <= 0) return std::nullopt;  // an error, or the file shrank under us
         done += static_cast<std::uint64_t>(n);
     }
+    bytesRead_ += len;
     return out;
 }
 

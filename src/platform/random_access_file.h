@@ -23,11 +23,14 @@ public:
     std::uint64_t size() const { return size_; }
     // The bytes [off, off + len), or nothing when the range leaves the file or the read fails.
     std::optional<std::vector<std::uint8_t>> ReadAt(std::uint64_t off, std::uint64_t len) const;
+    // Bytes read so far: lets tests confirm that a large file was not read whole.
+    std::uint64_t bytesRead() const { return bytesRead_; }
 
 private:
     RandomAccessFile(int fd, std::uint64_t size) : fd_(fd), size_(size) {}
     int fd_ = -1;
     std::uint64_t size_ = 0;
+    mutable std::uint64_t bytesRead_ = 0;
 };
 
 }  // namespace zorvane
