@@ -10,7 +10,9 @@ inline void EnsureQtApp() {
     static int argc = 1;
     static char name[] = "test_ui";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
+    // Never destroyed: tearing it down during exit races Qt's own static clean-up.
+    static QApplication* app = new QApplication(argc, argv);
+    (void)app;
 }
 
 }  // namespace zorvane::test
