@@ -58,6 +58,9 @@ TEST(AdjustColor, HueWrapsSaturationAndValueClampAndTheFourthByteStays) {
         const unsigned grey = AdjustColor(v * 0x010101u, 0, 0, 0) & 0xFF;
         EXPECT_EQ(AdjustColor(c, 45, -100, 0) & 0xFFFFFF, grey * 0x010101u);
     }
+    // (54, 154, 59) has hue 122.99999999999999; shifted by -123 it wraps to exactly 360,
+    // which is red's hue 0, not a seventh sector.
+    EXPECT_EQ(AdjustColor(0x12369A3B, -123, 20, -10), 0x12801313u);
     // A far-away hue lands where single steps of 360 would bring it.
     EXPECT_EQ(AdjustColor(0x00C86432, 360 * 100000 + 37, 0, 0), AdjustColor(0x00C86432, 37, 0, 0));
 }
@@ -127,6 +130,53 @@ TEST(AdjustPreviewColors, KeyColourIsLeftAloneAndOthersConverted) {
     EXPECT_EQ(out.row(0)[3], 0x11);
     EXPECT_EQ(out.pixelColor(1, 0), (Rgb{0, 178, 0}));
     EXPECT_EQ(out.row(0)[7], 0x22);
+}
+
+}  // namespace
+}  // namespace zorvane
+
+namespace zorvane {
+namespace {
+
+// The conversion written plainly, every formula in extended precision and rounded once when
+// stored. The library takes shortcuts that must not change a single result.
+PackedColor PlainAdjust(PackedColor color, int hue, int sat, int val) {
+    using Ext = long double;
+    auto store = [](Ext x) { return static_cast<double>(x); };
+    const int r = (color >> 16) & 0xFF, g = (color >> 8) & 0xFF, b = color & 0xFF;
+    const int mx = std::max({r, g, b}), mn = std::min({r, g, b}), delta = mx - mn;
+    double S = mx ? store(Ext(delta) / mx) : 0.0, V = store(Ext(mx) / 255), H = 0;
+    if (S != 0) {
+        H = mx == r ? store(Ext(g - b) / delta) : mx == g ? store(Ext(b - r) / delta + 2) : store(Ext(r - g) / delta + 4);
+        H = store(Ext(H) * 60);
+        if (H < 0) H = store(Ext(H) + 360);
+    }
+    H = store(Ext(hue) + H);
+    S = std::clamp(store(Ext(sat) / 100 + S), 0.0, 1.0);
+    V = std::clamp(store(Ext(val) / 100 + V), 0.0, 1.0);
+    while (H > 359) H = store(Ext(H) - 360);
+    while (H < 0) H = store(Ext(H) + 360);
+    auto ch = [](double x) { return static_cast<PackedColor>(static_cast<int>(Ext(x) * 255)); };
+    PackedColor R, G, B;
+    if (S == 0) {
+        R = G = B = ch(V);
+    } else {
+        const double h = store(Ext(H) / 60);
+        const int i = static_cast<int>(h);
+        const double f = store(Ext(h) - i), p = store((1 - Ext(S)) * V), q = store((1 - Ext(S) * f) * V),
+                     t = store((1 - (1 - Ext(f)) * S) * V);
+        const double rgb[6][3] = {{V, t, p}, {q, V, p}, {p, V, t}, {p, q, V}, {t, p, V}, {V, p, q}};
+        R = ch(rgb[i % 6][0]), G = ch(rgb[i % 6][1]), B = ch(rgb[i % 6][2]);
+    }
+    return B | (G << 8) | (R << 16) | (color & 0xFF000000u);
+}
+
+TEST(AdjustColor, AgreesWithThePlainExtendedPrecisionFormulas) {
+    const int offsets[][3] = {{0, 0, 0}, {37, 0, 0}, {-123, 20, -10}, {900, -50, 30}, {359, -3, 7}, {1, 100, -100}};
+    for (const auto& o : offsets)
+        for (PackedColor c = 0x12000000u; c < 0x13000000u; c += 4099)
+            ASSERT_EQ(AdjustColor(c, o[0], o[1], o[2]), PlainAdjust(c, o[0], o[1], o[2]))
+                << std::hex << c << std::dec << " " << o[0] << " " << o[1] << " " << o[2];
 }
 
 }  // namespace
