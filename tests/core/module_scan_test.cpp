@@ -179,6 +179,22 @@ TEST(ModuleScan, AListThatCannotBeWrittenIsReportedAndNotClaimed) {
     EXPECT_NE(sink.messages[0].text.find(list), std::string::npos);
 }
 
+// The real icon count over fixture modules: only headers and resource directories decide.
+TEST(ModuleScan, FixtureModulesAreCountedByTheirIconGroups) {
+    TempDir dir;
+    const fs::path root = dir / "pf";
+    fs::create_directories(root / "Vendor");
+    fs::copy_file(test::BuiltFixture("numbered.dll"), root / "Vendor" / "Foo.DLL");
+    fs::copy_file(test::BuiltFixture("pe32.dll"), root / "pe32.dll");
+    fs::copy_file(test::BuiltFixture("named.exe"), root / "Vendor" / "named.dll");
+    WriteText(root / "fake.dll", "MZ but nothing more");
+    test::WriteFile(root / "empty.dll", {});
+    NoScanProgress quiet;
+    ModuleScanner scan(quiet);
+    ASSERT_TRUE(scan.WalkProgramFilesFolder(root.string(), "dll"));
+    EXPECT_EQ(Lines(scan), "pe32.dll,3|Vendor/Foo.DLL,3|Vendor/named.dll,3|");
+}
+
 TEST(ModuleList, LinesAreCutAtTheFirstCommaWhateverTheLineEnds) {
     const std::string text = "a.dll,3\r\nb,c.dll,2\rno comma\n\r\n,\nlast,1";
     const auto entries = ParseModuleList(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
