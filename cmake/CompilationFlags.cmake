@@ -13,3 +13,9 @@ function(zorvane_glob_sources out dir)
   file(GLOB_RECURSE found CONFIGURE_DEPENDS ${dir}/*.cpp)
   set(${out} ${found} PARENT_SCOPE)
 endfunction()
+
+# libFuzzer harnesses: coverage for everything, the sanitizers on.
+if(ZORVANE_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()

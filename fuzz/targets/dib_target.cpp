@@ -1,0 +1,16 @@
+#include "core/bitmap_ex.h"
+#include "targets/fuzz_targets.h"
+#include "targets/refusals.h"
+
+namespace zorvane::fuzz {
+
+// The bytes as a bitmap file, run-length data included.
+void FuzzDib(Bytes data) {
+    RefusalsAllowed([&] {
+        ByteReader reader(data);
+        TBitmapEx bitmap;
+        bitmap.LoadFromStream(reader);
+    });
+}
+
+}  // namespace zorvane::fuzz
