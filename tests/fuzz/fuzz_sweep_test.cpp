@@ -44,7 +44,7 @@ Input BitmapFileOf(const test::TestImage& spec) {
 std::vector<Input> GeneratedSeeds(std::string_view target) {
     std::vector<Input> seeds;
     if (target == "pe_resources") {
-        for (const char* name : {"numbered.dll", "named.exe", "pe32.dll", "lang.dll"})
+        for (const char* name : {"numbered.dll", "pe32.dll"})
             seeds.push_back(test::ReadFile(test::BuiltFixture(name)));
     } else if (target == "icon_stream") {
         seeds.push_back(test::MakeIconFile({{8, 8, 1, 1}, {8, 8, 4, 2}, {8, 8, 8, 3}}));
@@ -58,21 +58,25 @@ std::vector<Input> GeneratedSeeds(std::string_view target) {
     } else if (target == "module_list") {
         seeds.push_back(Text("shell32.dll,300\r\nnotepad.exe,2\rx\nnocomma\n\n"));
     } else if (target == "shell_link") {
-        seeds.push_back(test::MakeShellLink({.localBasePath = "C:\\Windows\\", .commonPathSuffix = "a.dll"}));
-        seeds.push_back(test::MakeShellLink({.localBasePath = "C:\\x.dll", .unicodeLinkInfo = true}));
-        seeds.push_back(test::MakeShellLink({.relativePath = "..\\y.exe"}));
+        test::ShellLinkSpec split, wide, relative;
+        split.localBasePath = "C:\\Windows\\";
+        split.commonPathSuffix = "a.dll";
+        wide.localBasePath = "C:\\x.dll";
+        wide.unicodeLinkInfo = true;
+        relative.relativePath = "..\\y.exe";
+        for (const auto& spec : {split, wide, relative}) seeds.push_back(test::MakeShellLink(spec));
     }
     for (Input& s : FilesIn(fs::path(ZORVANE_FUZZ_DIR) / "seeds" / std::string(target))) seeds.push_back(std::move(s));
     return seeds;
 }
 
-// One bit flipped per byte over the first kilobyte, then every 61st byte.
+// One bit flipped in each byte of the first kilobyte, where headers and directories lie,
+// then in 256 bytes spread over the rest.
 void BitFlipSweep(const Target& t, const Input& seed) {
-    for (std::size_t i = 0; i < seed.size(); i += (i < 1024 ? 1 : 61)) {
+    const std::size_t step = std::max<std::size_t>(1, seed.size() / 256);
+    for (std::size_t i = 0; i < seed.size(); i += (i < 1024 ? 1 : step)) {
         Input m = seed;
         m[i] ^= static_cast<std::uint8_t>(1u << (i % 8));
-        t.run(m);
-        m[i] = 0xFF;
         t.run(m);
     }
 }
