@@ -24,6 +24,9 @@ Bitmap BitmapFromDIB(TDIB dib) {
     const TBitmapInfoHeader& h = dib.header;
     const long long height = std::llabs(static_cast<long long>(h.height));
     if (height > 0x7FFFFFFF) throw BitmapTooLarge();
+    // Rows the data cannot hold are a read past its end; find that out before allocating.
+    const std::size_t rowBytes = Bitmap::RowBytesFor(h.width, h.bitCount);
+    if (height != 0 && rowBytes > dib.bits.size() / static_cast<std::size_t>(height)) throw ReadError();
     Bitmap bitmap(h.width, static_cast<int>(height), h.bitCount);
     bitmap.palette() = PaletteOf(dib);
     const ByteReader bits(dib.bits);
