@@ -20,6 +20,7 @@ int WriteAllGroups(const std::string& path, int count, const fs::path& folder) {
     const auto module = IsIconFilePath(path) ? std::nullopt : PeModule::Open(path);
     int status = 0;
     TIconStream stream;
+    ReplacingFileBatch files;
     for (int g = 0; g < count; ++g) {
         stream.clear();
         if (module) LoadIconGroup(stream, *module, g);
@@ -29,8 +30,9 @@ int WriteAllGroups(const std::string& path, int count, const fs::path& folder) {
             status = 1;
             continue;
         }
-        WriteFileReplacing((folder / (base + "-" + std::to_string(g) + ".ico")).string(), stream.bytes());
+        files.Add((folder / (base + "-" + std::to_string(g) + ".ico")).string(), stream.bytes());
     }
+    files.Commit();
     return status;
 }
 

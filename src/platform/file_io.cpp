@@ -73,7 +73,11 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
     return data;
 }
 
-void WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes) {
+namespace {
+
+// Writes bytes to a new temporary file beside path and returns its name; flushed to disk
+// when asked. Nothing is left behind on failure.
+std::string WriteTemporary(const std::string& path, std::span<const std::uint8_t> bytes, bool flush) {
     std::string tmp = path + ".XXXXXX.tmp";
     std::vector<char> name(tmp.begin(), tmp.end());
     name.push_back('\0');
@@ -81,17 +85,73 @@ void WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> b
     if (fd.get() < 0) throw createError(path, errno);
     const std::string tmpPath(name.data());
     int err = writeAll(fd.get(), bytes);
-    if (err == 0 && ::fsync(fd.get()) != 0) err = errno;
+    if (err == 0 && flush && ::fsync(fd.get()) != 0) err = errno;
     if (fd.close() != 0 && err == 0) err = errno;
     // Keep the usual permissions of a new file rather than mkstemp's 0600.
     mode_t mask = ::umask(0);
     ::umask(mask);
     if (err == 0 && ::chmod(tmpPath.c_str(), 0666 & ~mask) != 0) err = errno;
-    if (err == 0 && ::rename(tmpPath.c_str(), path.c_str()) != 0) err = errno;
     if (err != 0) {
         ::unlink(tmpPath.c_str());
         throw createError(path, err);
     }
+    return tmpPath;
+}
+
+void RenameOver(const std::string& tmpPath, const std::string& path) {
+    if (::rename(tmpPath.c_str(), path.c_str()) != 0) {
+        const int err = errno;
+        ::unlink(tmpPath.c_str());
+        throw createError(path, err);
+    }
+}
+
+// Flushes every file of the file system that holds path; false when that fails.
+bool SyncFileSystemOf(const std::string& path) {
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    return fd.get() >= 0 && ::syncfs(fd.get()) == 0;
+}
+
+}  // namespace
+
+void WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes) {
+    RenameOver(WriteTemporary(path, bytes, true), path);
+}
+
+void ReplacingFileBatch::Add(const std::string& path, std::span<const std::uint8_t> bytes) {
+    // A new file is written under its own name: there is nothing to protect, and it is
+    // removed again if the write fails or the batch is never committed.
+    Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (fd.get() < 0 && errno != EEXIST) throw createError(path, errno);
+    if (fd.get() < 0) {
+        replacing_.push_back({WriteTemporary(path, bytes, false), path});
+        return;
+    }
+    created_.push_back(path);
+    int err = writeAll(fd.get(), bytes);
+    if (fd.close() != 0 && err == 0) err = errno;
+    if (err != 0) throw createError(path, err);
+}
+
+void ReplacingFileBatch::Commit() {
+    // Files that replace others must be on disk before the renames.
+    if (!replacing_.empty() && !SyncFileSystemOf(replacing_.front().first)) {
+        for (const auto& [tmp, path] : replacing_) {
+            Fd fd(::open(tmp.c_str(), O_RDONLY | O_CLOEXEC));
+            if (fd.get() < 0 || ::fsync(fd.get()) != 0) throw createError(path, errno);
+        }
+    }
+    created_.clear();
+    while (!replacing_.empty()) {
+        const auto [tmp, path] = replacing_.front();
+        replacing_.erase(replacing_.begin());
+        RenameOver(tmp, path);
+    }
+}
+
+ReplacingFileBatch::~ReplacingFileBatch() {
+    for (const auto& entry : replacing_) ::unlink(entry.first.c_str());
+    for (const auto& path : created_) ::unlink(path.c_str());
 }
 
 void SetWriteFailureAfterBytesForTesting(long long bytes) { g_failAfterBytes = bytes; }

@@ -7,6 +7,7 @@
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zorvane {
@@ -21,6 +22,26 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
 
 // Writes to a temporary file beside path, flushes it, then renames it over path.
 void WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// Several files written at once with at most one flush to disk, for commands that write
+// many. A file that does not exist yet is written under its own name; one that exists is
+// written beside it and, after a single flush of all of them, renamed over it by Commit.
+// If Commit is never reached (a failure), every file of the batch is removed again and the
+// files it was to replace are untouched.
+class ReplacingFileBatch {
+public:
+    ReplacingFileBatch() = default;
+    ReplacingFileBatch(const ReplacingFileBatch&) = delete;
+    ReplacingFileBatch& operator=(const ReplacingFileBatch&) = delete;
+    ~ReplacingFileBatch();
+
+    void Add(const std::string& path, std::span<const std::uint8_t> bytes);
+    void Commit();
+
+private:
+    std::vector<std::string> created_;
+    std::vector<std::pair<std::string, std::string>> replacing_;  // temporary file, target
+};
 
 // Test hook: when set, the write fails after this many bytes as a full disk would.
 void SetWriteFailureAfterBytesForTesting(long long bytes);

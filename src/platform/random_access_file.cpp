@@ -1,5 +1,6 @@
 #include "platform/random_access_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -22,7 +23,10 @@ std::optional<RandomAccessFile> RandomAccessFile::Open(const std::string& path) 
 }
 
 RandomAccessFile::RandomAccessFile(RandomAccessFile&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), size_(other.size_), bytesRead_(other.bytesRead_) {}
+    : fd_(std::exchange(other.fd_, -1)),
+      size_(other.size_),
+      bytesRead_(other.bytesRead_),
+      blocks_(std::move(other.blocks_)) {}
 
 RandomAccessFile& RandomAccessFile::operator=(RandomAccessFile&& other) noexcept {
     if (this != &other) {
@@ -30,6 +34,7 @@ RandomAccessFile& RandomAccessFile::operator=(RandomAccessFile&& other) noexcept
         fd_ = std::exchange(other.fd_, -1);
         size_ = other.size_;
         bytesRead_ = other.bytesRead_;
+        blocks_ = std::move(other.blocks_);
     }
     return *this;
 }
@@ -38,18 +43,43 @@ RandomAccessFile::~RandomAccessFile() {
     if (fd_ >= 0) ::close(fd_);
 }
 
-std::optional<std::vector<std::uint8_t>> RandomAccessFile::ReadAt(std::uint64_t off, std::uint64_t len) const {
-    if (!RangeFits(off, len, size_)) return std::nullopt;
-    std::vector<std::uint8_t> out(static_cast<std::size_t>(len));
+bool RandomAccessFile::ReadDirect(std::uint64_t off, std::uint8_t* out, std::uint64_t len) const {
     std::uint64_t done = 0;
     while (done < len) {
-        const ssize_t n = ::pread(fd_, out.data() + done, static_cast<std::size_t>(len - done),
-                                  static_cast<off_t>(off + done));
+        const ssize_t n = ::pread(fd_, out + done, static_cast<std::size_t>(len - done), static_cast<off_t>(off + done));
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return std::nullopt;  // an error, or the file shrank under us
+        if (n <= 0) return false;  // an error, or the file shrank under us
         done += static_cast<std::uint64_t>(n);
     }
     bytesRead_ += len;
+    return true;
+}
+
+const std::vector<std::uint8_t>* RandomAccessFile::Block(std::uint64_t index) const {
+    if (auto it = blocks_.find(index); it != blocks_.end()) return &it->second;
+    if (blocks_.size() >= kMaxBlocks) blocks_.clear();
+    const std::uint64_t off = index * kBlockSize;
+    std::vector<std::uint8_t> block(static_cast<std::size_t>(std::min(kBlockSize, size_ - off)));
+    if (!ReadDirect(off, block.data(), block.size())) return nullptr;
+    return &blocks_.emplace(index, std::move(block)).first->second;
+}
+
+std::optional<std::vector<std::uint8_t>> RandomAccessFile::ReadAt(std::uint64_t off, std::uint64_t len) const {
+    if (!RangeFits(off, len, size_)) return std::nullopt;
+    std::vector<std::uint8_t> out(static_cast<std::size_t>(len));
+    if (len > kBlockSize) {
+        if (!ReadDirect(off, out.data(), len)) return std::nullopt;
+        return out;
+    }
+    for (std::uint64_t done = 0; done < len;) {
+        const std::uint64_t at = off + done;
+        const auto* block = Block(at / kBlockSize);
+        const std::uint64_t inBlock = at % kBlockSize;
+        if (!block || inBlock >= block->size()) return std::nullopt;
+        const std::uint64_t n = std::min<std::uint64_t>(len - done, block->size() - inBlock);
+        std::copy_n(block->begin() + static_cast<std::ptrdiff_t>(inBlock), n, out.begin() + static_cast<std::ptrdiff_t>(done));
+        done += n;
+    }
     return out;
 }
 

@@ -3,12 +3,15 @@
 // examined by reading only its headers and the resources asked for.
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace zorvane {
 
+// Small reads go through a cache of aligned blocks, so that walking a resource tree or
+// taking many small images costs few system calls; large reads go straight to the file.
 class RandomAccessFile {
 public:
     // A regular file opened for reading, or nothing (missing, a folder, no permission).
@@ -27,10 +30,17 @@ public:
     std::uint64_t bytesRead() const { return bytesRead_; }
 
 private:
+    static constexpr std::uint64_t kBlockSize = 8192;
+    static constexpr std::size_t kMaxBlocks = 512;
+
     RandomAccessFile(int fd, std::uint64_t size) : fd_(fd), size_(size) {}
+    bool ReadDirect(std::uint64_t off, std::uint8_t* out, std::uint64_t len) const;
+    const std::vector<std::uint8_t>* Block(std::uint64_t index) const;
+
     int fd_ = -1;
     std::uint64_t size_ = 0;
     mutable std::uint64_t bytesRead_ = 0;
+    mutable std::map<std::uint64_t, std::vector<std::uint8_t>> blocks_;
 };
 
 }  // namespace zorvane

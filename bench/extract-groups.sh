@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Whole-process comparison: every group of a module with 160 groups extracted by
+# zorvane-cli and by wrestool, each run RUNS times into a fresh folder.
+#   bench/extract-groups.sh BUILD_DIR [RUNS]
+set -euo pipefail
+build=$(cd "${1:?usage: extract-groups.sh BUILD_DIR [RUNS]}" && pwd)
+runs=${2:-20}
+cli="$build/src/cli/zorvane-cli"
+module="$build/tests/fixtures/many.dll"
+[ -x "$cli" ] || { echo "no zorvane-cli in $build (build it first)" >&2; exit 1; }
+[ -f "$module" ] || cmake --build "$build" --target fixtures >/dev/null
+command -v wrestool >/dev/null || { echo "wrestool is not installed (package icoutils)" >&2; exit 1; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# Runs the command RUNS times, each into an empty folder, and prints the summed wall,
+# user and system seconds.
+time_runs() {
+    local log="$work/time.log"
+    : >"$log"
+    for ((i = 0; i < runs; i++)); do
+        rm -rf "$work/out" && mkdir "$work/out"
+        /usr/bin/time -a -o "$log" -f '%e %U %S' "$@" >/dev/null 2>&1
+    done
+    awk '{ w += $1; u += $2; s += $3 } END { printf "%f %f %f\n", w, u, s }' "$log"
+}
+
+# Prints one line: milliseconds per run of wall time and of user + system time.
+report() {
+    read -r wall user sys <<<"$2"
+    awk -v n="$runs" -v w="$wall" -v c="$(echo "$user + $sys" | bc -l)" -v label="$1" \
+        'BEGIN { printf "%-32s wall %8.2f ms   cpu %8.2f ms per run\n", label, 1000 * w / n, 1000 * c / n }'
+}
+
+groups=$("$cli" count "$module")
+ours=$(time_runs "$cli" group "$module" all "$work/out")
+[ "$(ls "$work/out" | wc -l)" -eq "$groups" ] || { echo "zorvane-cli wrote the wrong number of files" >&2; exit 1; }
+theirs=$(time_runs wrestool -x -t 14 "$module" -o "$work/out")
+
+printf 'module: %s (%s bytes, %s groups), %s runs each\n' "$module" "$(stat -c %s "$module")" "$groups" "$runs"
+report "zorvane-cli group FILE all DIR" "$ours"
+report "wrestool -x -t 14 FILE -o DIR" "$theirs"
+read -r ow ou os <<<"$ours"
+read -r tw tu ts <<<"$theirs"
+awk -v ow="$ow" -v tw="$tw" -v oc="$(echo "$ou + $os" | bc -l)" -v tc="$(echo "$tu + $ts" | bc -l)" \
+    'BEGIN { printf "ratio ours / wrestool: wall %.3f, cpu %.3f (goal: at most 0.1)\n", ow / tw, oc / tc }'
