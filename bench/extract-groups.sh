@@ -14,17 +14,17 @@ command -v wrestool >/dev/null || { echo "wrestool is not installed (package ico
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# Runs the command RUNS times, each into an empty folder, and prints the summed wall,
-# user and system seconds.
-time_runs() {
-    local log="$work/time.log"
-    : >"$log"
-    for ((i = 0; i < runs; i++)); do
-        rm -rf "$work/out" && mkdir "$work/out"
-        /usr/bin/time -a -o "$log" -f '%e %U %S' "$@" >/dev/null 2>&1
-    done
-    awk '{ w += $1; u += $2; s += $3 } END { printf "%f %f %f\n", w, u, s }' "$log"
+# Appends wall, user and system seconds of one run of the command (into an empty folder)
+# to the log file given first.
+time_once() {
+    local log=$1
+    shift
+    rm -rf "$work/out" && mkdir "$work/out"
+    /usr/bin/time -a -o "$log" -f '%e %U %S' "$@" >/dev/null 2>&1
 }
+
+# The summed wall, user and system seconds of a log.
+sums() { awk '{ w += $1; u += $2; s += $3 } END { printf "%f %f %f\n", w, u, s }' "$1"; }
 
 # Prints one line: milliseconds per run of wall time and of user + system time.
 report() {
@@ -34,9 +34,17 @@ report() {
 }
 
 groups=$("$cli" count "$module")
-ours=$(time_runs "$cli" group "$module" all "$work/out")
+time_once "$work/check.log" "$cli" group "$module" all "$work/out"
 [ "$(ls "$work/out" | wc -l)" -eq "$groups" ] || { echo "zorvane-cli wrote the wrong number of files" >&2; exit 1; }
-theirs=$(time_runs wrestool -x -t 14 "$module" -o "$work/out")
+# The two tools take turns so that a busy machine slows both alike.
+: >"$work/ours.log"
+: >"$work/theirs.log"
+for ((run = 0; run < runs; run++)); do
+    time_once "$work/ours.log" "$cli" group "$module" all "$work/out"
+    time_once "$work/theirs.log" wrestool -x -t 14 "$module" -o "$work/out"
+done
+ours=$(sums "$work/ours.log")
+theirs=$(sums "$work/theirs.log")
 
 printf 'module: %s (%s bytes, %s groups), %s runs each\n' "$module" "$(stat -c %s "$module")" "$groups" "$runs"
 report "zorvane-cli group FILE all DIR" "$ours"

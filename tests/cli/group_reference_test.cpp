@@ -65,6 +65,23 @@ TEST(GroupVerb, MatchesTheReferenceExtractorOnEveryFixtureGroup) {
     EXPECT_EQ(compared, 17);
 }
 
+// Both tools over a whole module of 160 groups: every file the same up to its last image.
+TEST(GroupVerb, AllMatchesTheReferenceOnEveryGroupOfALargeModule) {
+    if (!test::HaveProgram("wrestool")) GTEST_SKIP() << "wrestool is not installed";
+    test::TempDir dir;
+    const std::string module = BuiltFixture("many.dll").string();
+    ASSERT_EQ(RunCli({"group", module, "all", (dir / "ours").string()}).exitCode, 0);
+    std::filesystem::create_directory(dir / "reference");
+    test::RunCommand("wrestool -x -t 14 " + ShellQuote(module) + " -o " + ShellQuote((dir / "reference").string()));
+    for (int g = 0; g < 160; ++g) {
+        const auto ours = test::ReadFile(dir / "ours" / ("many-" + std::to_string(g) + ".ico"));
+        const auto reference = test::ReadFile(dir / "reference" / ("many.dll_14_" + std::to_string(g + 1) + ".ico"));
+        ASSERT_EQ(ours.size(), EndOfImages(ours)) << g;
+        ASSERT_GE(reference.size(), ours.size()) << g;
+        EXPECT_TRUE(std::equal(ours.begin(), ours.end(), reference.begin())) << g;
+    }
+}
+
 TEST(GroupVerb, AllWritesEveryGroupUnderTheFileBaseName) {
     test::TempDir dir;
     const auto folder = dir / "out";
