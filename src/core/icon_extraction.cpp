@@ -25,14 +25,7 @@ std::optional<std::vector<GroupEntry>> ParseGroup(const std::vector<std::uint8_t
     std::vector<GroupEntry> entries(count);
     for (std::uint64_t i = 0; i < count; ++i) {
         const std::uint64_t o = kGroupHeaderSize + kGroupEntrySize * i;
-        IconDirEntry& e = entries[i].entry;
-        e.width = r.u8(o);
-        e.height = r.u8(o + 1);
-        e.colorCount = r.u8(o + 2);
-        e.reserved = r.u8(o + 3);
-        e.planes = r.u16le(o + 4);
-        e.bitCount = r.u16le(o + 6);
-        e.imageSize = r.u32le(o + 8);
+        entries[i].entry = ReadCommonEntryFields(r, o);
         entries[i].imageId = r.u16le(o + 12);
     }
     return entries;

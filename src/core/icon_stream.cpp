@@ -50,6 +50,12 @@ IconDirEntry DirEntry(const TIconStream& stream, int index) {
     const ByteReader r = stream.reader();
     const std::uint64_t o = entryOffset(index);
     r.bytes(o, kIconDirEntrySize);
+    IconDirEntry e = ReadCommonEntryFields(r, o);
+    e.imageOffset = r.u32le(o + 12);
+    return e;
+}
+
+IconDirEntry ReadCommonEntryFields(const ByteReader& r, std::uint64_t o) {
     IconDirEntry e;
     e.width = r.u8(o);
     e.height = r.u8(o + 1);
@@ -58,7 +64,6 @@ IconDirEntry DirEntry(const TIconStream& stream, int index) {
     e.planes = r.u16le(o + 4);
     e.bitCount = r.u16le(o + 6);
     e.imageSize = r.u32le(o + 8);
-    e.imageOffset = r.u32le(o + 12);
     return e;
 }
 

@@ -56,6 +56,9 @@ private:
 int ImageCount(const TIconStream& stream);
 // Directory entry i, read in place (ReadError when it lies outside the stream).
 IconDirEntry DirEntry(const TIconStream& stream, int index);
+// The fields that icon-file entries and group-resource entries share: their first 12
+// bytes (width to image size). The image offset is left 0.
+IconDirEntry ReadCommonEntryFields(const ByteReader& r, std::uint64_t off);
 // Stores entry i back into the stream's directory.
 void SetDirEntry(TIconStream& stream, int index, const IconDirEntry& entry);
 
