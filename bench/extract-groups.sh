@@ -26,11 +26,11 @@ time_once() {
 # The summed wall, user and system seconds of a log.
 sums() { awk '{ w += $1; u += $2; s += $3 } END { printf "%f %f %f\n", w, u, s }' "$1"; }
 
-# Prints one line: milliseconds per run of wall time and of user + system time.
+# Prints one line: milliseconds per run of wall, user and system time.
 report() {
     read -r wall user sys <<<"$2"
-    awk -v n="$runs" -v w="$wall" -v c="$(echo "$user + $sys" | bc -l)" -v label="$1" \
-        'BEGIN { printf "%-32s wall %8.2f ms   cpu %8.2f ms per run\n", label, 1000 * w / n, 1000 * c / n }'
+    awk -v n="$runs" -v w="$wall" -v u="$user" -v s="$sys" -v label="$1" \
+        'BEGIN { printf "%-32s wall %8.2f   user %7.2f   sys %7.2f   ms per run\n", label, 1000 * w / n, 1000 * u / n, 1000 * s / n }'
 }
 
 groups=$("$cli" count "$module")
@@ -51,5 +51,6 @@ report "zorvane-cli group FILE all DIR" "$ours"
 report "wrestool -x -t 14 FILE -o DIR" "$theirs"
 read -r ow ou os <<<"$ours"
 read -r tw tu ts <<<"$theirs"
-awk -v ow="$ow" -v tw="$tw" -v oc="$(echo "$ou + $os" | bc -l)" -v tc="$(echo "$tu + $ts" | bc -l)" \
-    'BEGIN { printf "ratio ours / wrestool: wall %.3f, cpu %.3f (goal: at most 0.1)\n", ow / tw, oc / tc }'
+awk -v ow="$ow" -v tw="$tw" -v ou="$ou" -v tu="$tu" -v oc="$(echo "$ou + $os" | bc -l)" -v tc="$(echo "$tu + $ts" | bc -l)" \
+    'BEGIN { printf "ratio ours / wrestool: wall %.3f, user+sys %.3f, user %.3f (goal: at most 0.1)\n", ow / tw, oc / tc, ou / tu }'
+# Both tools create the same 160 files; the system time that costs is the floor of either.
