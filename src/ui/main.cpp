@@ -1,13 +1,12 @@
 // Zorvane: takes icons out of files and re-colours them.
 
 #include <QApplication>
-#include <QMainWindow>
+
+#include "ui/form1.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle("Zorvane");
-    window.resize(640, 480);
+    zorvane::TForm1 window;
     window.show();
     return app.exec();
 }

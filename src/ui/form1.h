@@ -1,0 +1,195 @@
+#pragma once
+// The main window: the open file (the document), its icon grid, the image list of the
+// selected group, the enlarged preview with the edit toolbox, and every command.
+//
+// The window's work is spread over files by concern: form1.cpp (construction and layout),
+// form1_commands.cpp (commands, menus, toolbar), form1_document.cpp (open, select, close),
+// form1_preview.cpp (toolbox, preview, zoom), form1_save.cpp and form1_settings.cpp (the
+// save commands and the settings, recent files and picker, which hook in there).
+
+#include <QMainWindow>
+#include <QStringList>
+#include <exception>
+#include <string>
+
+#include "core/bitmap.h"
+#include "core/icon_stream.h"
+#include "core/transform_state.h"
+#include "ui/form1_services.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QScrollArea;
+class QStatusBar;
+class QTableWidget;
+class QToolButton;
+
+namespace zorvane {
+
+class TAutoAdjustIconGrid;
+class TbgBox;
+class TFocusEdgeScrollBar;
+class TPreviewImage;
+class TVistaAltFix;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(Form1Services services = QtForm1Services(), QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // --- Document (form1_document.cpp) ---
+    void OpenFile(const QString& path);
+    void ActionOpenExecute();
+    void DGSelectCell(int col, int row);
+    void ListView1SelectItem();
+    void CloseFileExecute();
+    void ChangeColorExecute();
+    // Enables every save and edit command exactly when an image is shown.
+    void ActionSaveUpdate();
+    // Puts the long part of a hint into the hint bar.
+    void ShowHoverHint(const QString& longHint);
+    // Opens the image menu at a point of the list, unless no image is shown; says whether
+    // it opened.
+    bool ListView1ContextPopup(const QPoint& at);
+    int SelectedImageIndex() const;
+    // The document's file name without folder and extension (B of the file names).
+    QString FileBaseName() const;
+    // The selected group's index (G of the file names).
+    int GroupIndex() const;
+
+    // --- Toolbox and preview (form1_preview.cpp) ---
+    void TransButtonClick(int tag);
+    void ScrollBarChange(TFocusEdgeScrollBar* bar);
+    void ScrollBarScroll(QObject* sender);
+    void ResetColorBars();
+    void ComboZoomChange();
+    void ZoomExecute();
+    void IconnicExecute();
+    void N8001Click(QAction* item);
+    void PlacePreview(int width, int height);
+    int ZoomFactor() const;
+    int Hue() const;
+    int Saturation() const;
+    int Value() const;
+
+    // Runs a command: an exception that escapes it is shown by the default error report
+    // and the window goes on with the state reached so far.
+    template <typename F>
+    void Guarded(F&& command) {
+        try {
+            command();
+        } catch (const std::exception& e) {
+            ReportError(e.what());
+        } catch (...) {
+            ReportError("予期しないエラーが発生しました。");
+        }
+        ActionSaveUpdate();
+    }
+
+    // --- Document state ---
+    TIconStream IconStream;
+    Bitmap WorkBitmap;
+    TransformState Transform;  // Rotation and Mirrored
+    QStringList RecentFiles;   // exactly five entries, most recent first, entries may be empty
+    QString IconFolder;
+    QString SystemFolder;
+    QString ProgramFilesFolder;
+
+    // --- Controls ---
+    TVistaAltFix* VistaAltFix = nullptr;
+    TAutoAdjustIconGrid* DG = nullptr;
+    QTableWidget* ListView1 = nullptr;
+    QLabel* SBList = nullptr;
+    QLabel* SBFileName = nullptr;
+    QLabel* SBInfo = nullptr;
+    QStatusBar* SBHint = nullptr;
+    QScrollArea* ImgBox = nullptr;
+    TbgBox* bgBox1 = nullptr;
+    TPreviewImage* Image = nullptr;
+    TFocusEdgeScrollBar* SBar_H = nullptr;
+    TFocusEdgeScrollBar* SBar_S = nullptr;
+    TFocusEdgeScrollBar* SBar_V = nullptr;
+    QLabel* LabelH = nullptr;
+    QLabel* LabelS = nullptr;
+    QLabel* LabelV = nullptr;
+    QComboBox* ComboZoom = nullptr;
+    QToolButton* OpenButton = nullptr;
+
+    // --- Commands ---
+    QAction* ActionOpen = nullptr;
+    QAction* ActionSave = nullptr;
+    QAction* ActionReNameSave = nullptr;
+    QAction* CloseFile = nullptr;
+    QAction* ChangeColor = nullptr;
+    QAction* Zoom = nullptr;
+    QAction* Iconnic = nullptr;
+    QAction* SaveSingleIcon = nullptr;
+    QAction* SaveBMP = nullptr;
+    QAction* SavePNG = nullptr;
+    QAction* SaveGIF = nullptr;
+    QAction* Rotate90 = nullptr;
+    QAction* Rotate270 = nullptr;
+    QAction* Rotate180 = nullptr;
+    QAction* HorzMirror = nullptr;
+    QAction* VertMirror = nullptr;
+    QAction* Cancel = nullptr;
+    QAction* CreateAll = nullptr;
+    // Menu items without a command of their own.
+    QAction* ExitItem = nullptr;         // Z1
+    QAction* IconFolderItem = nullptr;   // A2
+    QAction* VersionItem = nullptr;
+    QAction* HomePageItem = nullptr;
+    QList<QAction*> ModuleListItems;     // kinds 0 to 3
+    QList<QAction*> ZoomItems;           // the six sizes of Zoomsize
+    QMenu* RecentMenu = nullptr;         // "最近使用したファイル(&R)"
+    QMenu* RecentPopup = nullptr;        // the open button's drop-down
+    QMenu* Zoomsize = nullptr;
+    QMenu* ImageMenu = nullptr;
+
+    const Form1Services& Services() const { return services_; }
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Construction (form1.cpp, form1_commands.cpp).
+    void FormCreate();
+    void FormDestroy();
+    void BuildLayout();
+    QWidget* BuildPreviewArea();
+    QWidget* BuildRightPanel();
+    QWidget* BuildToolbox();
+    void BuildImageList();
+    void CreateCommands();
+    void BuildMenus();
+    void BuildToolBar();
+    void ConnectCommands();
+    void OnTriggered(QAction* action, void (TForm1::*handler)());
+    void ReportError(const std::string& text);
+
+    // Document helpers (form1_document.cpp).
+    void AddRecentFile(const QString& name);
+    void ListGroup();
+    void ShowNoIcons();
+    void ClearPreview();
+    void RenderPreview(int index);
+    void Recolor();
+
+    // Hooks of the save commands (form1_save.cpp).
+    void InstallSaveCommands();
+    // Hooks of settings, recent files, dropped files and the picker (form1_settings.cpp).
+    void InstallSettingsCommands();
+    void LoadSettings();
+    void SaveSettings();
+    void RebuildRecentMenus();
+    void OpenSelectModuleListClick(int kind);
+
+    Form1Services services_;
+};
+
+}  // namespace zorvane

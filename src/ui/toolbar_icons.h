@@ -1,0 +1,14 @@
+#pragma once
+// The toolbar and menu images, drawn at 16 x 16.
+
+#include <QIcon>
+
+namespace zorvane {
+
+enum class ToolbarImage { Open, Save, SaveAs, Close, BackgroundColor, ZoomIn, ZoomOut, HomePage, SingleIcon, Bmp, Png, Gif };
+
+QIcon ToolbarIcon(ToolbarImage image);
+// The window's icon: a colour wheel.
+QIcon ApplicationIcon();
+
+}  // namespace zorvane
