@@ -78,12 +78,17 @@ int TAutoAdjustIconGrid::CellToIndex(int col, int row) const {
 
 void TAutoAdjustIconGrid::SelectIndex(int index) {
     if (index <= 0) return;
-    if (direction_ == fdHorizontal) {
-        MoveTo(col_, index / colCount_);
-        MoveTo(index % colCount_, row_);
+    const bool horizontal = direction_ == fdHorizontal;
+    const int col = horizontal ? index % colCount_ : index / rowCount_;
+    const int row = horizontal ? index / colCount_ : index % rowCount_;
+    // An index past the last cell selects nothing rather than half a move.
+    if (col >= colCount_ || row >= rowCount_) return;
+    if (horizontal) {
+        MoveTo(col_, row);
+        MoveTo(col, row_);
     } else {
-        MoveTo(index / rowCount_, row_);
-        MoveTo(col_, index % rowCount_);
+        MoveTo(col, row_);
+        MoveTo(col_, row);
     }
 }
 

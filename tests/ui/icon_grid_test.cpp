@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "controls/auto_adjust_icon_grid.h"
+#include "controls/grid_icon_source.h"
+#include "platform/folders.h"
+#include "support/test_support.h"
+#include "ui_test_support.h"
+
+namespace zorvane {
+namespace {
+
+using test::TempDir;
+
+// A file with a fixed number of icons; counts the icons drawn.
+class FakeIcons : public GridIconSource {
+public:
+    explicit FakeIcons(int count) : count_(count) {}
+    int Count(const QString&) override { return count_; }
+    QImage Icon(const QString&, int index) override {
+        drawn.push_back(index);
+        QImage icon(32, 32, QImage::Format_ARGB32);
+        icon.fill(Qt::red);
+        return icon;
+    }
+    std::vector<int> drawn;
+
+private:
+    int count_;
+};
+
+// The cells the grid reported as selected.
+struct SelectionLog {
+    explicit SelectionLog(TAutoAdjustIconGrid& grid) {
+        QObject::connect(&grid, &TAutoAdjustIconGrid::SelectCell,
+                         [this](int col, int row) { cells.emplace_back(col, row); });
+    }
+    std::vector<std::pair<int, int>> cells;
+};
+
+class IconGridTest : public ::testing::Test {
+protected:
+    void SetUp() override { test::EnsureApplication(); }
+
+    // A grid of the given size with a 17-pixel scroll bar showing a file of n icons.
+    std::unique_ptr<TAutoAdjustIconGrid> MakeGrid(int width, int height, int n,
+                                                  TFixedDirection direction = fdHorizontal) {
+        icons = std::make_unique<FakeIcons>(n);
+        auto grid = std::make_unique<TAutoAdjustIconGrid>();
+        grid->SetIconSource(icons.get());
+        grid->SetScrollBarSize(17);
+        grid->SetFixedDirection(direction);
+        grid->resize(width, height);
+        grid->SetModuleName(Module("icons.dll"));
+        return grid;
+    }
+    QString Module(const std::string& name) {
+        test::WriteFile(dir / name, {0});
+        return QString::fromStdString((dir / name).string());
+    }
+
+    TempDir dir;
+    std::unique_ptr<FakeIcons> icons;
+};
+
+TEST_F(IconGridTest, FillsRowsAndCountsTheScrollBarWhetherShownOrNot) {
+    auto grid = MakeGrid(446, 300, 23);
+    EXPECT_EQ(grid->ColCount(), 10);
+    EXPECT_EQ(grid->RowCount(), 3);
+    // The trailing cells of the last row lie beyond the last icon.
+    EXPECT_EQ(grid->CellToIndex(2, 2), 22);
+    EXPECT_EQ(grid->CellToIndex(3, 2), 23);
+    EXPECT_EQ(grid->CellToIndex(9, 2), 29);
+
+    auto few = MakeGrid(446, 300, 4);
+    EXPECT_EQ(few->ColCount(), 4);
+    EXPECT_EQ(few->RowCount(), 1);
+
+    // Narrower than one cell plus the bar: one column, one row per icon.
+    auto narrow = MakeGrid(40, 300, 5);
+    EXPECT_EQ(narrow->ColCount(), 1);
+    EXPECT_EQ(narrow->RowCount(), 5);
+
+    auto none = MakeGrid(446, 300, 0);
+    EXPECT_EQ(none->ColCount(), 1);
+    EXPECT_EQ(none->RowCount(), 1);
+}
+
+TEST_F(IconGridTest, FillsColumnsInTheVerticalDirection) {
+    auto grid = MakeGrid(300, 175, 8, fdVertical);
+    EXPECT_EQ(grid->RowCount(), 3);
+    EXPECT_EQ(grid->ColCount(), 3);
+    EXPECT_EQ(grid->CellToIndex(1, 2), 5);
+
+    SelectionLog log(*grid);
+    grid->SelectIndex(7);
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_EQ(log.cells.size(), 2u) << "each move raises the selection event";
+
+    auto flat = MakeGrid(300, 20, 3, fdVertical);
+    EXPECT_EQ(flat->RowCount(), 1);
+    EXPECT_EQ(flat->ColCount(), 3);
+}
+
+TEST_F(IconGridTest, SelectIndexMovesAsAClickWouldAndIgnoresIndexZeroAndBelow) {
+    auto grid = MakeGrid(446, 300, 23);
+    SelectionLog log(*grid);
+    grid->SelectIndex(0);
+    grid->SelectIndex(-3);
+    EXPECT_TRUE(log.cells.empty());
+    grid->SelectIndex(13);
+    EXPECT_EQ(grid->Col(), 3);
+    EXPECT_EQ(grid->Row(), 1);
+    ASSERT_FALSE(log.cells.empty());
+    EXPECT_EQ(log.cells.back(), std::make_pair(3, 1));
+    // An index past the grid's cells moves nowhere.
+    grid->SelectIndex(95);
+    EXPECT_EQ(grid->CellToIndex(grid->Col(), grid->Row()), 13);
+}
+
+TEST_F(IconGridTest, TakesModulesAndIconFilesOnlyAndKeepsItsCellForTheSameName) {
+    auto grid = MakeGrid(446, 300, 23);
+    const QString module = grid->ModuleName();
+    grid->ClickCell(4, 1);
+    grid->SetModuleName(module);
+    EXPECT_EQ(grid->Col(), 4) << "the same name again changes nothing";
+
+    grid->SetModuleName(Module("notes.txt"));
+    grid->SetModuleName(QString::fromStdString((dir / "missing.dll").string()));
+    grid->SetModuleName(Module("noextension"));
+    EXPECT_EQ(grid->ModuleName(), module);
+
+    grid->SetModuleName(Module("Upper.ICO"));
+    EXPECT_TRUE(grid->ModuleName().endsWith("Upper.ICO"));
+    EXPECT_EQ(grid->Col(), 0);
+
+    grid->SetModuleName(Module("page.html"));
+    EXPECT_EQ(grid->ModuleName(),
+              QString::fromStdString(ProgramFilesFolder()) + "Internet Explorer/iexplore.exe");
+
+    grid->CloseModule();
+    EXPECT_TRUE(grid->ModuleName().isEmpty());
+    EXPECT_EQ(grid->IconCount(), 23) << "count and layout stay after closing";
+}
+
+TEST_F(IconGridTest, DrawsOnlyCellsThatHoldAnIcon) {
+    auto grid = MakeGrid(446, 200, 23);
+    grid->grab();
+    ASSERT_FALSE(icons->drawn.empty());
+    for (int index : icons->drawn) EXPECT_LT(index, 23);
+
+    icons->drawn.clear();
+    grid->CloseModule();
+    grid->grab();
+    EXPECT_TRUE(icons->drawn.empty());
+}
+
+}  // namespace
+}  // namespace zorvane
