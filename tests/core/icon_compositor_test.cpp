@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstring>
+
+#include "core/color_adjust.h"
+#include "core/icon_by_index.h"
+#include "core/icon_compositor.h"
+#include "core/preview_icon.h"
+#include "support/icon_builder.h"
+#include "support/test_support.h"
+
+namespace zorvane {
+namespace {
+
+using test::BuiltFixture;
+using test::MakeIconFile;
+using test::MakeIconImage;
+
+TIconStream StreamOf(const std::vector<std::uint8_t>& file) {
+    TIconStream stream;
+    stream.write(file);
+    return stream;
+}
+
+Rgb Pixel(const Bitmap& b, int x, int y) { return b.pixelColor(x, y); }
+
+// A 32-bit icon image, one row, from (blue, green, red, alpha) pixels; the mask marks the
+// pixels listed in transparent.
+std::vector<std::uint8_t> Image32(const std::vector<std::array<std::uint8_t, 4>>& pixels, std::uint8_t maskBits) {
+    const int width = static_cast<int>(pixels.size());
+    std::vector<std::uint8_t> v(40, 0);
+    v[0] = 40;
+    v[4] = static_cast<std::uint8_t>(width);
+    v[8] = 2;
+    v[12] = 1;
+    v[14] = 32;
+    for (const auto& p : pixels) v.insert(v.end(), p.begin(), p.end());
+    v.insert(v.end(), {maskBits, 0, 0, 0});
+    return v;
+}
+
+TEST(IconCompositor, TheMaskShowsTheBackgroundAndTheColourElsewhere) {
+    const auto file = MakeIconFile({{16, 16, 8, 3}});
+    const TIconStream stream = StreamOf(file);
+    std::string info;
+    const auto icon = CreatePreviewIcon(stream, 0, info);
+    ASSERT_TRUE(icon);
+    EXPECT_EQ(info, "No.1 : 16px × 16px  色数:8ビット");
+    const Bitmap work = BuildPreviewBitmap(*icon, {}, PreviewKeyColor);
+    ASSERT_EQ(work.width(), 16);
+    ASSERT_EQ(work.height(), 17);
+    for (int y = 0; y < 16; ++y) {
+        EXPECT_EQ(ToTColor(Pixel(work, 0, y)), PreviewKeyColor) << "left column is masked, row " << y;
+        EXPECT_EQ(Pixel(work, 5, y), Pixel(icon->bitmaps.color, 5, y));
+    }
+    for (int x = 0; x < 16; ++x) EXPECT_EQ(ToTColor(Pixel(work, x, 16)), PreviewKeyColor) << "pad row";
+}
+
+TEST(IconCompositor, ImagesAreStretchedToTheirDirectorySize) {
+    // A 16 x 16 image listed as 32 x 32: the masked column becomes two pixels wide.
+    auto raw = MakeIconImage({16, 16, 4});
+    const TIconStream stream = StreamOf(test::MakeIconFileFromRaw({{32, 32, 4, raw}}));
+    std::string info;
+    const auto icon = CreatePreviewIcon(stream, 0, info);
+    ASSERT_TRUE(icon);
+    EXPECT_EQ(icon->bitmaps.color.width(), 32);
+    EXPECT_EQ(icon->bitmaps.mask.height(), 32);
+    EXPECT_EQ(icon->bitmaps.mask.pixelIndex(1, 30), 1);
+    EXPECT_EQ(icon->bitmaps.mask.pixelIndex(2, 30), 0);
+}
+
+TEST(IconCompositor, ThirtyTwoBitImagesBlendByAlphaUnlessTheirAlphaIsUnused) {
+    const auto blended = StreamOf(test::MakeIconFileFromRaw(
+        {{3, 1, 32, Image32({{0, 0, 255, 128}, {10, 20, 30, 0}, {0, 255, 0, 255}}, 0x00)}}));
+    std::string info;
+    auto icon = CreatePreviewIcon(blended, 0, info);
+    ASSERT_TRUE(icon);
+    Bitmap work = BuildPreviewBitmap(*icon, {}, PreviewKeyColor);
+    EXPECT_EQ(Pixel(work, 0, 0), (Rgb{255, 127, 127}));
+    EXPECT_EQ(ToTColor(Pixel(work, 1, 0)), PreviewKeyColor);
+    EXPECT_EQ(Pixel(work, 2, 0), (Rgb{0, 255, 0}));
+
+    // All alpha bytes 0: an old-style image drawn through its mask (first pixel masked).
+    const auto masked = StreamOf(test::MakeIconFileFromRaw(
+        {{2, 1, 32, Image32({{0, 0, 255, 0}, {10, 20, 30, 0}}, 0x80)}}));
+    icon = CreatePreviewIcon(masked, 0, info);
+    ASSERT_TRUE(icon);
+    work = BuildPreviewBitmap(*icon, {}, PreviewKeyColor);
+    EXPECT_EQ(ToTColor(Pixel(work, 0, 0)), PreviewKeyColor);
+    EXPECT_EQ(Pixel(work, 1, 0), (Rgb{30, 20, 10}));
+}
+
+TEST(IconCompositor, NearestPixelStretchGivesThePadRowTheRestOfTheRows) {
+    Bitmap column(1, 49, 32);
+    for (int y = 0; y < 49; ++y) column.row(y)[0] = static_cast<std::uint8_t>(y);
+    const Bitmap tall = StretchToSize(column, 3, 8 * 48 + 1, false);
+    ASSERT_EQ(tall.height(), 385);
+    EXPECT_EQ(tall.row(0)[8], 0);
+    EXPECT_EQ(tall.row(377)[0], 47);
+    for (int y = 378; y < 385; ++y) EXPECT_EQ(tall.row(y)[4], 48) << y;
+
+    Bitmap gray(2, 1, 32);
+    std::memset(gray.row(0), 0xFF, 4);  // white, then black
+    const Bitmap mono = StretchToSize(gray, 4, 2, true);
+    EXPECT_EQ(mono.bitsPerPixel(), 1);
+    EXPECT_EQ(mono.pixelIndex(1, 1), 1);
+    EXPECT_EQ(mono.pixelIndex(2, 1), 0);
+}
+
+TEST(PreviewIcon, TheInformationLineUsesTheDirectoryEvenWhenNothingCanBeDrawn) {
+    EXPECT_EQ(ImageInfoLine(1, 32, 32, 8), "No.1 : 32px × 32px  色数:8ビット");
+    TIconStream stream;
+    stream.buffer() = test::ReadFile(BuiltFixture("png256.ico"));
+    std::string info;
+    EXPECT_FALSE(CreatePreviewIcon(stream, 0, info));
+    EXPECT_EQ(info, "No.1 : 0px × 0px  色数:32ビット");
+}
+
+TEST(IconByIndex, PicksTheClosestSizeThenTheDeepestImage) {
+    TIconStream many;
+    many.buffer() = test::ReadFile(BuiltFixture("many.ico"));
+    EXPECT_EQ(BestFitImage(many), 2);
+    TIconStream png;
+    png.buffer() = test::ReadFile(BuiltFixture("png256.ico"));
+    EXPECT_EQ(BestFitImage(png), 1) << "a PNG image cannot be drawn and is passed over";
+    EXPECT_EQ(BestFitImage(TIconStream{}), -1);
+
+    const Bitmap icon = IconByIndex(BuiltFixture("many.dll").string(), 159);
+    ASSERT_EQ(icon.width(), 32);
+    ASSERT_EQ(icon.height(), 32);
+    EXPECT_EQ(icon.bitsPerPixel(), 32);
+    EXPECT_TRUE(IconByIndex(BuiltFixture("many.dll").string(), 160).empty());
+    EXPECT_TRUE(IconByIndex(BuiltFixture("missing.dll").string(), 0).empty());
+
+    // Through the mask: the masked left column is transparent black.
+    const Bitmap small = IconByIndex(BuiltFixture("small.ico").string(), 0);
+    ASSERT_EQ(small.width(), 32);
+    EXPECT_EQ(small.row(5)[3], 0);
+    EXPECT_EQ(small.row(5)[4 * 1 + 3], 0) << "16 pixels stretched to 32: the column is two wide";
+    EXPECT_EQ(small.row(5)[4 * 2 + 3], 255);
+}
+
+}  // namespace
+}  // namespace zorvane
