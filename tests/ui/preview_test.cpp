@@ -88,15 +88,22 @@ TEST(Preview, ZoomStretchesTheImageAndThePadRowAndCentresIt) {
     EXPECT_EQ(f.Image->size(), QSize(0, 0));
 }
 
+// Opens an icon file of one 24-bit image in the window.
+void OpenImage24(test::WindowUnderTest& w, const TempDir& dir, int width, int height,
+                 test::Rgb24 (*pixel)(int x, int y)) {
+    test::WriteFile(dir / "image.ico",
+                    test::MakeIconFileFromRaw({{width, height, 24, test::MakeIcon24(width, height, pixel)}}));
+    w.Open(dir / "image.ico");
+}
+
 test::Rgb24 KeyAndRed(int x, int) {
     return x < 4 ? test::Rgb24{255, 255, 254} : test::Rgb24{200, 0, 0};
 }
 
 TEST(Preview, KeyColouredPixelsAreTransparentAndNeverRecoloured) {
     TempDir dir;
-    test::WriteFile(dir / "key.ico", test::MakeIconFileFromRaw({{8, 8, 24, test::MakeIcon24(8, 8, KeyAndRed)}}));
     test::WindowUnderTest w;
-    w.Open(dir / "key.ico");
+    OpenImage24(w, dir, 8, 8, KeyAndRed);
     TForm1& f = *w;
     const auto work = f.WorkBitmap.pixels();
     f.SBar_H->setValue(120);
@@ -123,9 +130,8 @@ test::Rgb24 Stripes(int, int y) { return y < 8 ? test::Rgb24{0, 0, 200} : test::
 
 TEST(Preview, AQuarterTurnOfANonSquareImageTakesTheTurnedSize) {
     TempDir dir;
-    test::WriteFile(dir / "tall.ico", test::MakeIconFileFromRaw({{8, 16, 24, test::MakeIcon24(8, 16, Stripes)}}));
     test::WindowUnderTest w;
-    w.Open(dir / "tall.ico");
+    OpenImage24(w, dir, 8, 16, Stripes);
     TForm1& f = *w;
     ASSERT_EQ(f.WorkBitmap.width(), 8);
     ASSERT_EQ(f.WorkBitmap.height(), 17);
