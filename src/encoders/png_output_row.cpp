@@ -1,0 +1,63 @@
+#include "encoders/png_output_row.h"
+
+#include <cstring>
+
+namespace zorvane {
+
+namespace {
+
+std::uint8_t Widen5(unsigned v) { return static_cast<std::uint8_t>((v << 3) | (v >> 2)); }
+
+void PackedRow(const Bitmap& image, int bits, int y, const ImagePass& pass, int count, std::uint8_t* out) {
+    const std::uint8_t* src = image.row(y);
+    if (pass.dx == 1) {
+        std::memcpy(out, src, (static_cast<std::size_t>(count) * bits + 7) / 8);
+        return;
+    }
+    if (bits == 8) {
+        for (int i = 0; i < count; ++i) out[i] = src[pass.x0 + i * pass.dx];
+        return;
+    }
+    std::memset(out, 0, (static_cast<std::size_t>(count) * bits + 7) / 8);
+    const int perByte = 8 / bits;
+    for (int i = 0; i < count; ++i) {
+        const unsigned v = image.pixelIndex(pass.x0 + i * pass.dx, y);
+        out[i / perByte] |= static_cast<std::uint8_t>(v << (8 - bits * (i % perByte + 1)));
+    }
+}
+
+void ColourRow(const Bitmap& image, const Bitmap* alpha, const PngFormat& f, int y, const ImagePass& pass,
+               int count, std::uint8_t* out) {
+    const std::uint8_t* src = image.row(y);
+    const std::uint8_t* a = f.alpha ? alpha->row(y) : nullptr;
+    const int srcStep = f.sourceBits == 15 ? 2 : (f.sourceHas4thByte ? 4 : 3);
+    for (int i = 0; i < count; ++i) {
+        const int x = pass.x0 + i * pass.dx;
+        const std::uint8_t* p = src + static_cast<std::size_t>(x) * srcStep;
+        if (f.sourceBits == 15) {
+            const unsigned v = p[0] | (p[1] << 8);
+            *out++ = Widen5((v >> 10) & 31);
+            *out++ = Widen5((v >> 5) & 31);
+            *out++ = Widen5(v & 31);
+        } else {
+            *out++ = p[2];
+            *out++ = p[1];
+            *out++ = p[0];
+        }
+        // The plane holds transparency; PNG wants opacity.
+        if (a) *out++ = static_cast<std::uint8_t>(255 - a[x]);
+    }
+}
+
+}  // namespace
+
+void BuildOutputRow(const Bitmap& image, const Bitmap* alphaPlane, const PngFormat& format, int y,
+                    const ImagePass& pass, std::uint8_t* out) {
+    const int count = pass.width(image.width());
+    if (format.palette())
+        PackedRow(image, format.pixelBits, y, pass, count, out);
+    else
+        ColourRow(image, alphaPlane, format, y, pass, count, out);
+}
+
+}  // namespace zorvane
