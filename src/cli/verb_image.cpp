@@ -7,6 +7,8 @@
 #include "core/bitmap_file.h"
 #include "core/icon_decode.h"
 #include "core/icon_encode.h"
+#include "encoders/save_encoding.h"
+#include "platform/file_io.h"
 
 namespace zorvane::cli {
 namespace {
@@ -35,6 +37,10 @@ void WriteSingleIcon(const ImageRequest& r) {
 
 void WriteBitmapFile(const ImageRequest& r) { SaveBitmapFile(DecodedImage(r), r.out); }
 
+void WritePngFile(const ImageRequest& r) { WriteFileReplacing(r.out, EncodePngForSave(DecodedImage(r), r.transparent)); }
+
+void WriteGifFile(const ImageRequest& r) { WriteFileReplacing(r.out, EncodeGifForSave(DecodedImage(r), r.transparent)); }
+
 struct OutputFormat {
     const char* extension;  // lower case, with the dot
     void (*write)(const ImageRequest&);
@@ -44,6 +50,8 @@ struct OutputFormat {
 constexpr OutputFormat kFormats[] = {
     {".ico", WriteSingleIcon},
     {".bmp", WriteBitmapFile},
+    {".png", WritePngFile},
+    {".gif", WriteGifFile},
 };
 
 const OutputFormat& FormatFor(const std::string& path) {
