@@ -24,7 +24,10 @@ std::array<std::uint8_t, N> Padded(std::span<const std::uint8_t> data) {
 
 }  // namespace
 
-TZNBPNGReadStream::TZNBPNGReadStream(std::span<const std::uint8_t> data) : file_(data) { alphaTable_.fill(255); }
+TZNBPNGReadStream::TZNBPNGReadStream(std::span<const std::uint8_t> data) : file_(data) {
+    alphaTable_.fill(255);
+    result_.options.Gamma = 0;
+}
 
 bool TZNBPNGReadStream::NextChunk(Chunk& chunk) {
     if (file_.remaining() < 8) return false;
@@ -69,8 +72,8 @@ void TZNBPNGReadStream::OnHeader(const Chunk& c) {
     if (seenHeader_) throw EZNBPNG("Read Header(PNG): appear two IHDR");
     header_ = ParsePngHeader(c.data);
     seenHeader_ = true;
-    result_.interlaced = header_.interlace == 1;
-    result_.grey = header_.grey();
+    result_.options.Interlaced = header_.interlace == 1;
+    result_.options.Grayscale = header_.grey();
 }
 
 void TZNBPNGReadStream::OnPalette(const Chunk& c) {
@@ -106,22 +109,22 @@ void TZNBPNGReadStream::OnTransparency(const Chunk& c) {
         return;
     }
     const auto bytes = Padded<6>(c.data);
-    result_.transparentColor = SampleColor(ByteReader(bytes));
+    result_.options.TransparentColor = SampleColor(ByteReader(bytes));
 }
 
 void TZNBPNGReadStream::OnBackground(const Chunk& c) {
     if (!seenHeader_) return;
     const auto bytes = Padded<6>(c.data);
-    result_.backgroundColor = header_.colorType == 3 ? PaletteIndexColor(bytes[0]) : SampleColor(ByteReader(bytes));
+    result_.options.BackgroundColor = header_.colorType == 3 ? PaletteIndexColor(bytes[0]) : SampleColor(ByteReader(bytes));
 }
 
 void TZNBPNGReadStream::OnText(const Chunk& c) {
     static constexpr char kKeyword[] = "Comment";
     constexpr std::size_t kLength = sizeof kKeyword;  // with its zero separator
     if (c.data.size() < kLength || std::memcmp(c.data.data(), kKeyword, kLength) != 0) return;
-    if (!result_.comment.empty()) result_.comment += "\r\n";
-    result_.comment.append(c.data.begin() + kLength, c.data.end());
-    result_.comment += "\r\n";
+    if (!result_.options.Comment.empty()) result_.options.Comment += "\r\n";
+    result_.options.Comment.append(c.data.begin() + kLength, c.data.end());
+    result_.options.Comment += "\r\n";
 }
 
 void TZNBPNGReadStream::OnAncillary(const Chunk& c) {
@@ -129,23 +132,23 @@ void TZNBPNGReadStream::OnAncillary(const Chunk& c) {
     const bool beforePalette = beforeData && !seenPalette_;
     const ByteReader d(c.data);
     if (c.is("gAMA") && beforePalette && d.has(0, 4)) {
-        result_.gamma = d.u32be(0) / 100000.0;
+        result_.options.Gamma = d.u32be(0) / 100000.0;
     } else if (c.is("cHRM") && beforePalette && d.size() == 32) {
-        for (std::size_t i = 0; i < 8; ++i) result_.chromaticities[i] = static_cast<std::int32_t>(d.u32be(4 * i));
+        for (std::size_t i = 0; i < 8; ++i) result_.options.Chromaticities[i] = static_cast<std::int32_t>(d.u32be(4 * i));
     } else if (c.is("sBIT") && beforePalette && seenHeader_ && header_.colorType != 0 && header_.colorType != 4) {
         const auto b = Padded<4>(c.data);
         const int count = header_.hasAlpha() ? 4 : 3;
         std::int32_t packed = 0;
         for (int i = 0; i < count; ++i) packed |= b[static_cast<std::size_t>(i)] << (8 * i);
-        result_.significantBits = packed;
+        result_.options.SignificantBits = packed;
     } else if (c.is("pHYs") && beforeData && d.has(0, 9)) {
-        result_.pixelsPerUnitX = static_cast<std::int32_t>(d.u32be(0));
-        result_.pixelsPerUnitY = static_cast<std::int32_t>(d.u32be(4));
-        result_.physicalUnit = d.u8(8);
+        result_.options.PixelsPerUnitX = static_cast<std::int32_t>(d.u32be(0));
+        result_.options.PixelsPerUnitY = static_cast<std::int32_t>(d.u32be(4));
+        result_.options.PhysicalUnit = d.u8(8);
     } else if (c.is("tIME") && d.size() == 7) {
-        result_.time = {d.u16be(0), d.u8(2), d.u8(3), d.u8(4), d.u8(5), d.u8(6)};
+        result_.options.StoredTime = {d.u16be(0), d.u8(2), d.u8(3), d.u8(4), d.u8(5), d.u8(6)};
     } else if (c.is("gIFg") && beforePalette && d.size() == 4) {
-        result_.gifControl = {d.u8(0), d.u8(1), d.u16be(2)};
+        result_.options.GifControl = {d.u8(0), d.u8(1), d.u16be(2)};
     }
 }
 
@@ -167,7 +170,7 @@ void TZNBPNGReadStream::Finish() {
         const auto opaque = std::count(alphaTable_.begin(), alphaTable_.end(), 255);
         if (zeros == 1 && opaque == 255) {
             const auto index = std::find(alphaTable_.begin(), alphaTable_.end(), 0) - alphaTable_.begin();
-            result_.transparentColor = PaletteIndexColor(static_cast<std::uint8_t>(index));
+            result_.options.TransparentColor = PaletteIndexColor(static_cast<std::uint8_t>(index));
         } else {
             result_.alphaPlane = Bitmap(result_.image.width(), result_.image.height(), 8);
             result_.alphaPlane.palette() = GreyRamp(256);
@@ -178,8 +181,8 @@ void TZNBPNGReadStream::Finish() {
         }
     }
     result_.hasAlpha = !result_.alphaPlane.empty();
-    if (result_.hasAlpha || result_.transparentColor == kNoColor) return;
-    TColor color = result_.transparentColor;
+    if (result_.hasAlpha || result_.options.TransparentColor == kNoColor) return;
+    TColor color = result_.options.TransparentColor;
     if (header_.colorType == 3) {
         const std::size_t index = static_cast<std::size_t>(color & 0xFF);
         if (index >= palette_.size()) return;

@@ -18,19 +18,9 @@ struct PngReadResult {
     Bitmap image;
     Bitmap alphaPlane;  // 255 minus the alpha; empty without alpha
     bool hasAlpha = false;
-    bool interlaced = false;
-    bool grey = false;
-    std::string comment;
-    TColor backgroundColor = kNoColor;
-    // An RGB colour, or a palette-index colour for palette images.
-    TColor transparentColor = kNoColor;
-    double gamma = 0;
-    std::int32_t significantBits = 0;
-    std::uint8_t physicalUnit = 0;
-    std::int32_t pixelsPerUnitX = 0, pixelsPerUnitY = 0;
-    TPngTime time;
-    std::array<std::int32_t, 8> chromaticities{};
-    TGifControl gifControl;
+    // What the file says; its TransparentColor is a palette-index colour for palette images.
+    // Gamma is 0 when the file has no gAMA.
+    TZNBPNGOptions options;
 };
 
 class TZNBPNGReadStream {

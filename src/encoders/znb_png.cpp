@@ -54,16 +54,17 @@ void TZNBPNG::LoadFromStream(std::span<const std::uint8_t> data) {
     image_ = std::move(r.image);
     alphaPlane_ = std::move(r.alphaPlane);
     hasAlpha_ = r.hasAlpha;
-    options.Comment = r.comment;
-    options.BackgroundColor = r.backgroundColor;
-    options.TransparentColor = r.transparentColor;
-    options.Interlaced = r.interlaced;
-    options.Gamma = r.gamma;
-    options.SignificantBits = r.significantBits;
-    options.PhysicalUnit = r.physicalUnit;
-    options.PixelsPerUnitX = r.pixelsPerUnitX;
-    options.PixelsPerUnitY = r.pixelsPerUnitY;
-    options.Grayscale = r.grey;
+    const TZNBPNGOptions& read = r.options;
+    options.Comment = read.Comment;
+    options.BackgroundColor = read.BackgroundColor;
+    options.TransparentColor = read.TransparentColor;
+    options.Interlaced = read.Interlaced;
+    options.Gamma = read.Gamma;
+    options.SignificantBits = read.SignificantBits;
+    options.PhysicalUnit = read.PhysicalUnit;
+    options.PixelsPerUnitX = read.PixelsPerUnitX;
+    options.PixelsPerUnitY = read.PixelsPerUnitY;
+    options.Grayscale = read.Grayscale;
 }
 
 void TZNBPNG::LoadFromFile(const std::string& path) {
