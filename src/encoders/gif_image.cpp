@@ -36,7 +36,8 @@ void CopyPixels(const Bitmap& bitmap, TGIFSubImage& image) {
 }
 
 std::vector<bool> TransparencyMask(const Bitmap& bitmap) {
-    const TColor key = bitmap.bitsPerPixel() == 1 ? kWhite : ToTColor(bitmap.pixelColor(0, bitmap.height() - 1));
+    // The bitmap's transparent colour defaults to its bottom-left pixel; 1-bit images use white.
+    const TColor key = bitmap.bitsPerPixel() == 1 ? kWhite : bitmap.transparentColor();
     std::vector<bool> mask;
     mask.reserve(static_cast<std::size_t>(bitmap.width()) * static_cast<std::size_t>(bitmap.height()));
     for (int y = 0; y < bitmap.height(); ++y)

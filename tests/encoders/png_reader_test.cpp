@@ -9,6 +9,7 @@
 
 #include "encoders/adam7.h"
 #include "encoders/encoder_test_support.h"
+#include "encoders/picture_formats.h"
 #include "encoders/png_error.h"
 #include "encoders/png_to_bgra.h"
 #include "encoders/save_encoding.h"
@@ -212,6 +213,18 @@ TEST(PngReader, TakesOverTheOptionsOfTheFile) {
     EXPECT_EQ(png.options.BackgroundColor, PaletteIndexColor(2));
     EXPECT_EQ(png.options.TransparentColor, PaletteIndexColor(1));
     EXPECT_EQ(png.image().transparentColor(), ToTColor({40, 50, 60}));
+}
+
+TEST(PngReader, PreviewFindsTheReaderByExtension) {
+    const PictureFormat* png = PictureFormatForExtension(".png");
+    ASSERT_NE(png, nullptr);
+    EXPECT_EQ(png->description, "PNG Format");
+    const Bitmap shown = png->load(EncodePngForSave(PatternBitmap(3, 2, 24), true, FixedTime));
+    EXPECT_EQ(shown.bitsPerPixel(), 32);
+    EXPECT_EQ(shown.row(1)[3], 0);  // the bottom-left pixel is transparent
+    ASSERT_NE(PictureFormatForExtension("Gif"), nullptr);
+    EXPECT_EQ(PictureFormatForExtension("gif")->load, nullptr);
+    EXPECT_EQ(PictureFormatForExtension("bmp"), nullptr);
 }
 
 struct Hostile {
