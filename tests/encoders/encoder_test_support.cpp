@@ -1,5 +1,6 @@
 #include "encoders/encoder_test_support.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -69,12 +70,14 @@ const PngChunk* FindChunk(const std::vector<PngChunk>& chunks, const std::string
 }
 
 Bytes MakeChunk(const std::string& type, const Bytes& data) {
-    Bytes out;
     const auto len = static_cast<std::uint32_t>(data.size());
-    out.insert(out.end(), {static_cast<std::uint8_t>(len >> 24), static_cast<std::uint8_t>(len >> 16),
-                           static_cast<std::uint8_t>(len >> 8), static_cast<std::uint8_t>(len)});
-    out.insert(out.end(), type.begin(), type.end());
-    out.insert(out.end(), data.begin(), data.end());
+    Bytes out(12 + data.size());
+    for (int i = 0; i < 4; ++i) {
+        out[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(len >> (24 - 8 * i));
+        out[static_cast<std::size_t>(4 + i)] = static_cast<std::uint8_t>(type[static_cast<std::size_t>(i)]);
+    }
+    std::copy(data.begin(), data.end(), out.begin() + 8);
+    out.resize(8 + data.size());
     uLong crc = crc32(0, reinterpret_cast<const Bytef*>(type.data()), 4);
     if (!data.empty()) crc = crc32(crc, data.data(), static_cast<uInt>(data.size()));
     for (int s = 24; s >= 0; s -= 8) out.push_back(static_cast<std::uint8_t>(crc >> s));
@@ -123,10 +126,15 @@ std::vector<std::string> PillowDump(const std::vector<std::filesystem::path>& fi
                              "    im = Image.open(f); im.load()\n"
                              "    data = bytes(im.getdata()) if sys.argv[1] == '1' else im.convert('RGBA').tobytes()\n"
                              "    print(im.mode, '%dx%d' % im.size, data.hex())\n";
-    std::string line = "/usr/bin/python3 " + ShellQuote(script.string()) + (indices ? " 1" : " 0");
-    for (const auto& f : files) line += " " + ShellQuote(f.string());
+    std::string line = "/usr/bin/python3 ";
+    line += ShellQuote(script.string());
+    line += indices ? " 1" : " 0";
+    for (const auto& f : files) {
+        line += ' ';
+        line += ShellQuote(f.string());
+    }
     const CommandResult r = RunCommand(line);
-    if (r.exitCode != 0) throw std::runtime_error("Pillow failed: " + r.err);
+    if (r.exitCode != 0) throw std::runtime_error("Pillow failed");
     std::vector<std::string> lines;
     std::istringstream in(r.out);
     for (std::string l; std::getline(in, l);) lines.push_back(l);

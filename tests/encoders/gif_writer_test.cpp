@@ -181,8 +181,9 @@ std::vector<GifCase> GifCases() {
     std::vector<GifCase> cases;
     for (int bpp : {1, 4, 8})
         for (bool t : {false, true}) {
-            cases.push_back({"b" + std::to_string(bpp) + (t ? "t" : ""), PatternBitmap(37, 23, bpp, 5), t});
-            cases.push_back({"one" + std::to_string(bpp) + (t ? "t" : ""), PatternBitmap(1, 1, bpp, 2), t});
+            const std::string suffix = std::to_string(bpp) + (t ? "-t" : "-o");
+            cases.push_back({"b" + suffix, PatternBitmap(37, 23, bpp, 5), t});
+            cases.push_back({"one" + suffix, PatternBitmap(1, 1, bpp, 2), t});
         }
     for (bool t : {false, true}) {
         Bitmap truecolour = PatternBitmap(64, 48, 32, 8);
