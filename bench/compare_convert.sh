@@ -12,18 +12,17 @@ trap 'rm -rf "$work"' EXIT
 
 "$convert" -size 256x256 -seed 7 plasma:fractal -type TrueColor "BMP3:$work/in.bmp"
 
-# Milliseconds per run of a command line, averaged over the runs.
+# "wall cpu" milliseconds per run of a command line, averaged over the runs; CPU time (user +
+# system of the runs) is the steadier figure on a busy machine.
 time_runs() {
-  local start end
-  start=$(date +%s%N)
-  for ((i = 0; i < runs; i++)); do "$@" >/dev/null; done
-  end=$(date +%s%N)
-  echo "scale=2; ($end - $start) / 1000000 / $runs" | bc
+  local t
+  t=$( { /usr/bin/time -f "%e %U %S" bash -c 'for ((i = 0; i < $0; i++)); do "$@" >/dev/null; done' "$runs" "$@"; } 2>&1 )
+  echo "$t" | awk -v n="$runs" '{ printf "%.1f %.1f", $1 * 1000 / n, ($2 + $3) * 1000 / n }'
 }
 
-printf '%-6s %12s %16s\n' format "ours (ms)" "ImageMagick (ms)"
+printf '%-6s %22s %22s\n' format "ours wall/cpu (ms)" "ImageMagick wall/cpu (ms)"
 for ext in png gif; do
-  ours=$(time_runs "$tool" "$work/in.bmp" "$work/ours.$ext")
-  theirs=$(time_runs "$convert" "$work/in.bmp" "$work/theirs.$ext")
-  printf '%-6s %12s %16s\n' "$ext" "$ours" "$theirs"
+  read -r ow oc <<<"$(time_runs "$tool" "$work/in.bmp" "$work/ours.$ext")"
+  read -r tw tc <<<"$(time_runs "$convert" "$work/in.bmp" "$work/theirs.$ext")"
+  printf '%-6s %22s %22s\n' "$ext" "$ow / $oc" "$tw / $tc"
 done

@@ -24,13 +24,16 @@ public:
     std::uint8_t Lookup(int red, int green, int blue, Rgb& entry) override;
 
 private:
-    std::uint8_t Search(int red, int green, int blue) const;
+    // Colour space is cut into 16 x 16 x 16 cells; each cell keeps, once asked, only the
+    // entries that can be nearest to some colour inside it, so a lookup scans a few entries
+    // instead of the whole palette with the same answer.
+    static constexpr int kCellShift = 4;
+    static constexpr int kCells = 1 << (3 * (8 - kCellShift));
+    const std::vector<std::uint8_t>& Candidates(int red, int green, int blue);
 
     TPalette entries_;
-    // Dithered images ask for the same few colours again and again; remember recent answers.
-    static constexpr std::size_t kCacheSize = 4096;
-    std::array<std::uint32_t, kCacheSize> cacheKey_;
-    std::array<std::uint8_t, kCacheSize> cacheIndex_{};
+    std::vector<std::vector<std::uint8_t>> cells_;
+    std::vector<bool> cellReady_;
 };
 
 }  // namespace zorvane

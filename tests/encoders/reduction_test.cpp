@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <set>
 
 #include "encoders/dither_engine.h"
@@ -146,6 +147,28 @@ TEST(ColourReduction, NearestEntryPrefersTheLowestIndexAmongEquals) {
     EXPECT_EQ(lookup.Lookup(15, 15, 15, entry), 1);
     EXPECT_EQ(entry, (Rgb{10, 10, 10}));
     EXPECT_EQ(lookup.Lookup(255, 255, 255, entry), 3);
+}
+
+// The lookup scans only the entries that can win in a colour's neighbourhood; it must give
+// what a scan of the whole palette gives, ties included.
+TEST(ColourReduction, NearestEntryMatchesAFullScan) {
+    std::mt19937 random(3);
+    TPalette palette(256);
+    for (auto& e : palette) e = {static_cast<std::uint8_t>(random() % 8 * 32), static_cast<std::uint8_t>(random()),
+                                 static_cast<std::uint8_t>(random() % 4 * 85)};
+    TSlowColorLookup lookup(palette);
+    for (int n = 0; n < 20000; ++n) {
+        const int r = static_cast<int>(random() % 256), g = static_cast<int>(random() % 256), b = static_cast<int>(random() % 256);
+        std::size_t want = 0;
+        long wantDistance = -1;
+        for (std::size_t i = 0; i < palette.size(); ++i) {
+            const long dr = palette[i].red - r, dg = palette[i].green - g, db = palette[i].blue - b;
+            const long d = dr * dr + dg * dg + db * db;
+            if (wantDistance < 0 || d < wantDistance) wantDistance = d, want = i;
+        }
+        Rgb entry;
+        ASSERT_EQ(lookup.Lookup(r, g, b, entry), want) << r << " " << g << " " << b;
+    }
 }
 
 TEST(ColourReduction, EmptyPaletteGivesAnEmptyBitmap) {
