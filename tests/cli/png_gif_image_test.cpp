@@ -68,7 +68,10 @@ TEST(CliImage, PngAndGifShowTheImageWithTheBottomLeftColourTransparent) {
             ASSERT_EQ(r.exitCode, 0) << name << r.err;
         }
         std::string line = "/usr/bin/python3 " + ShellQuote((dir / "check.py").string());
-        for (const auto& p : paths) line += " " + ShellQuote(p);
+        for (const auto& p : paths) {
+            line += ' ';
+            line += ShellQuote(p);
+        }
         const auto r = RunCommand(line);
         EXPECT_EQ(r.out, "ok\n") << r.err;
         if (test::HaveProgram("pngcheck")) {
