@@ -3,17 +3,12 @@
 #include <QApplication>
 #include <QTableWidget>
 
+#include "qt_app.h"
 #include "support/icon_builder.h"
 
 namespace zorvane::test {
 
-void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "test_ui";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = QApplication::instance() ? nullptr : new QApplication(argc, argv);
-    (void)app;
-}
+void EnsureApplication() { EnsureQtApp(); }
 
 WindowUnderTest::WindowUnderTest() {
     EnsureApplication();
