@@ -247,9 +247,19 @@ bool AdjustIconImageColors(std::span<std::uint8_t> image, int hue, int saturatio
     case 4:
     case 8: AdjustTable(image, static_cast<int>(bitCount), hue, saturation, value); return true;
     case 24:
-    case 32: AdjustPixels(image, static_cast<int>(bitCount), widthByte, heightByte, hue, saturation, value); return true;
+    case 32: {
+        // A size byte of 0 stands for 256 pixels.
+        const int width = widthByte == 0 ? 256 : widthByte;
+        const int height = heightByte == 0 ? 256 : heightByte;
+        AdjustPixels(image, static_cast<int>(bitCount), width, height, hue, saturation, value);
+        return true;
+    }
     default: sink.show(MessageKind::Information, UnsupportedBitCountMessage(bitCount)); return false;
     }
+}
+
+Bitmap AdjustBitmapColors(const Bitmap& source, int hue, int saturation, int value) {
+    return AdjustPreviewColors(source, hue, saturation, value, kNoColor);
 }
 
 Bitmap AdjustPreviewColors(const Bitmap& source, int hue, int saturation, int value, TColor keyColor) {

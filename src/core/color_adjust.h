@@ -34,7 +34,8 @@ PackedColor AdjustColor(PackedColor color, int hue, int saturation, int value);
 void AdjustColorRGB(int hue, int saturation, int value, std::uint32_t rgb, std::uint8_t* dest);
 
 // Adjusts a private copy of an icon image's data in place: the colour table of an indexed
-// image, every pixel of a 24- or 32-bit one (width x height from the directory bytes).
+// image, every pixel of a 24- or 32-bit one (width x height from the directory bytes, a
+// byte of 0 meaning 256).
 // dirBitCount 0 takes the header's bit count. Other depths are refused with a message and
 // false. Data too short for the colours it claims raises ReadError.
 bool AdjustIconImageColors(std::span<std::uint8_t> image, int hue, int saturation, int value,
@@ -45,6 +46,9 @@ bool AdjustIconImageColors(std::span<std::uint8_t> image, int hue, int saturatio
 // (user-interface notation); the fourth bytes stay.
 Bitmap AdjustPreviewColors(const Bitmap& source, int hue, int saturation, int value,
                            TColor keyColor = PreviewKeyColor);
+
+// A 32-bit copy of source with every pixel converted; the fourth bytes (alpha) stay.
+Bitmap AdjustBitmapColors(const Bitmap& source, int hue, int saturation, int value);
 
 // The information message for an image depth the system does not handle.
 std::string UnsupportedBitCountMessage(unsigned bitCount);

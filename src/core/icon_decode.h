@@ -1,6 +1,7 @@
 #pragma once
-// One image of the icon stream as a working bitmap at its own depth, with the colour
-// adjustment and the geometry applied. Only the colour image is decoded; the mask is not.
+// One image of the icon stream as a working bitmap with the colour adjustment and the
+// geometry applied. A bitmap-format image keeps its own depth and only its colour image is
+// decoded, not its mask; a PNG image becomes 32 bits with its alpha in the fourth byte.
 
 #include <optional>
 #include <string>
@@ -18,7 +19,7 @@ inline const std::string kTopDownIconMessage = "高さが負のアイコン画�
 
 // Nothing when the image cannot be decoded; the reason has then been shown through sink
 // (an unsupported depth, a top-down image, an empty bitmap). Malformed bitmap data raises
-// EDIBUtilsError, data that ends too soon ReadError.
+// EDIBUtilsError, damaged PNG data EZNBPNG, data that ends too soon ReadError.
 std::optional<Bitmap> IconImageToBitmap(const TIconStream& stream, int index, int hue, int saturation, int value,
                                         const TransformState& state, MessageSink& sink);
 

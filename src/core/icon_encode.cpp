@@ -1,6 +1,9 @@
 #include "core/icon_encode.h"
 
+#include "core/bitmap_transform.h"
 #include "core/color_adjust.h"
+#include "core/png_icon_image.h"
+#include "encoders/bgra_to_png.h"
 #include "platform/file_io.h"
 
 namespace zorvane {
@@ -8,10 +11,23 @@ namespace {
 
 constexpr std::uint32_t kSingleImageOffset = kIconHeaderSize + kIconDirEntrySize;
 
+// A PNG image decoded, turned when square, recoloured pixel by pixel with its alpha kept,
+// and compressed again: its byte size changes.
+std::vector<std::uint8_t> EncodePngImageData(std::span<const std::uint8_t> image, int hue, int saturation,
+                                             int value, const TransformState& state) {
+    Bitmap bitmap = DecodePngIconImage(image);
+    if (state.active() && bitmap.width() == bitmap.height()) bitmap = ApplyTransform(bitmap, state);
+    return EncodeRgbaPng(AdjustBitmapColors(bitmap, hue, saturation, value));
+}
+
 // One image's data as it goes into a file: geometry first, on the unadjusted data, then
 // colours. Returns false when the adjustment refused the image's depth.
 bool EncodeImageData(std::vector<std::uint8_t>& image, const IconDirEntry& entry, int hue, int saturation,
                      int value, const TransformState& state, MessageSink& sink) {
+    if (IsPngIconImage(image)) {
+        image = EncodePngImageData(image, hue, saturation, value, state);
+        return true;
+    }
     if (state.active()) TransformIconImage(image, state, sink);
     return AdjustIconImageColors(image, hue, saturation, value, entry.height, entry.width, entry.bitCount, sink);
 }
@@ -56,6 +72,7 @@ std::optional<std::vector<std::uint8_t>> EncodeIconImage(const TIconStream& stre
     std::vector<std::uint8_t> out;
     AppendIconHeader(out, 1);
     entry.imageOffset = kSingleImageOffset;
+    entry.imageSize = static_cast<std::uint32_t>(image.size());
     AppendDirEntry(out, entry);
     out.insert(out.end(), image.begin(), image.end());
     return out;

@@ -1,7 +1,9 @@
 #pragma once
 // Icon files written from the icon stream with the colour adjustment and the geometry
-// applied. Each image keeps its depth, colour-table size and byte size; colours change in
-// place, and a transform re-encodes the colour rows and the mask of square images.
+// applied. Each bitmap-format image keeps its depth, colour-table size and byte size;
+// colours change in place, and a transform re-encodes the colour rows and the mask of
+// square images. A PNG image is decoded, turned when square, recoloured with its alpha
+// kept and compressed again as RGBA, so its size and the offsets after it change.
 // The Encode functions build the file in memory; the Save functions write it at the end,
 // replacing the target only once every byte is ready.
 

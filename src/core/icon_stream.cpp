@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/png_icon_image.h"
+
 namespace zorvane {
 namespace {
 
@@ -24,6 +26,18 @@ void encodeEntry(std::uint8_t* p, const IconDirEntry& e) {
     putU16(p + 6, e.bitCount);
     putU32(p + 8, e.imageSize);
     putU32(p + 12, e.imageOffset);
+}
+
+// The bit count an image's own header gives: the bitmap header's word at offset 14, or for
+// a PNG image bit depth times samples per pixel (offset 14 of PNG data holds letters).
+unsigned HeaderBitCount(const TIconStream& stream, const IconDirEntry& e) {
+    const ByteReader reader = stream.reader();
+    if (reader.has(e.imageOffset, e.imageSize)) {
+        const auto image = reader.bytes(e.imageOffset, e.imageSize);
+        if (IsPngIconImage(image)) return PngIconBitCount(image);
+    }
+    reader.bytes(e.imageOffset, 40);
+    return reader.u16le(std::uint64_t{e.imageOffset} + 14);
 }
 
 }  // namespace
@@ -96,8 +110,7 @@ void FillMissingBitCounts(TIconStream& stream) {
     for (int i = 0; i < count; ++i) {
         IconDirEntry e = DirEntry(stream, i);
         if (e.bitCount != 0) continue;
-        stream.reader().bytes(e.imageOffset, 40);
-        e.bitCount = stream.reader().u16le(std::uint64_t{e.imageOffset} + 14);
+        e.bitCount = static_cast<std::uint16_t>(HeaderBitCount(stream, e));
         SetDirEntry(stream, i, e);
     }
 }

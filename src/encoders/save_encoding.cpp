@@ -1,5 +1,6 @@
 #include "encoders/save_encoding.h"
 
+#include "encoders/bgra_to_png.h"
 #include "encoders/gif_image.h"
 #include "encoders/reduce_to_palette.h"
 #include "encoders/znb_png.h"
@@ -8,8 +9,12 @@ namespace zorvane {
 
 std::vector<std::uint8_t> EncodePngForSave(const Bitmap& bitmap, bool transparent, const PngClock& clock) {
     TZNBPNG png(clock);
-    if (transparent && !bitmap.empty()) png.SetTransparentColor(ToTColor(bitmap.pixelColor(0, bitmap.height() - 1)));
+    // Real alpha is written as such; a transparent colour would only lose it.
+    const bool alpha = UsesAlpha(bitmap);
+    if (transparent && !alpha && !bitmap.empty())
+        png.SetTransparentColor(ToTColor(bitmap.pixelColor(0, bitmap.height() - 1)));
     png.Assign(bitmap);
+    if (alpha) png.SetAlphaPlane(AlphaPlaneOf(bitmap));
     return png.SaveToBytes();
 }
 

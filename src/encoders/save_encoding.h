@@ -9,7 +9,8 @@
 
 namespace zorvane {
 
-// transparent: the bottom-left pixel's colour goes into tRNS. Raises EZNBPNG.
+// A 32-bit bitmap whose fourth bytes are not all 0 is written as RGBA with that alpha.
+// Otherwise, transparent: the bottom-left pixel's colour goes into tRNS. Raises EZNBPNG.
 std::vector<std::uint8_t> EncodePngForSave(const Bitmap& bitmap, bool transparent,
                                            const PngClock& clock = SystemUtcTime);
 

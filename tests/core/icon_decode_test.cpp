@@ -63,8 +63,9 @@ TEST(IconImageToBitmap, RefusesWhatItCannotDecodeWithAMessage) {
         MessageKind kind;
         std::string message;
     };
-    std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
-    png.resize(64, 0);
+    // Neither a bitmap nor a PNG: its "bit count" is whatever stands at offset 14.
+    std::vector<std::uint8_t> garbage = {'J', 'F', 'I', 'F', 0, 0, 0, 0, 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+    garbage.resize(64, 0);
     auto sixteen = test::MakeIconImage({32, 32, 8, 1});
     sixteen[14] = 16;
     auto topDown = test::MakeIconImage({32, 32, 8, 1});
@@ -72,7 +73,7 @@ TEST(IconImageToBitmap, RefusesWhatItCannotDecodeWithAMessage) {
     auto noWidth = test::MakeIconImage({32, 32, 8, 1});
     PutU32le(noWidth.data() + 4, 0);
     const Case cases[] = {
-        {png, MessageKind::Information, "21060ビットの形式には対応していません。"},
+        {garbage, MessageKind::Information, "21060ビットの形式には対応していません。"},
         {sixteen, MessageKind::Information, "16ビットの形式には対応していません。"},
         {topDown, MessageKind::Information, kTopDownIconMessage},
         {noWidth, MessageKind::Warning, "ビットマップの作成に失敗しました。"},

@@ -27,6 +27,23 @@ Bitmap PatternBitmap(int width, int height, int bpp, unsigned seed) {
     return b;
 }
 
+Bitmap WithoutAlpha(Bitmap bitmap) {
+    if (bitmap.bitsPerPixel() == 32)
+        for (int y = 0; y < bitmap.height(); ++y)
+            for (int x = 0; x < bitmap.width(); ++x) bitmap.row(y)[4 * x + 3] = 0;
+    return bitmap;
+}
+
+Bytes RgbaWithAlpha(const Bitmap& bgra32) {
+    Bytes out;
+    for (int y = 0; y < bgra32.height(); ++y)
+        for (int x = 0; x < bgra32.width(); ++x) {
+            const std::uint8_t* p = bgra32.row(y) + 4 * x;
+            out.insert(out.end(), {p[2], p[1], p[0], p[3]});
+        }
+    return out;
+}
+
 Bytes ExpectedRgba(const Bitmap& bitmap, TColor transparent, int transparentIndex) {
     Bytes out;
     for (int y = 0; y < bitmap.height(); ++y)

@@ -18,6 +18,12 @@ using Bytes = std::vector<std::uint8_t>;
 // of distinct colours.
 Bitmap PatternBitmap(int width, int height, int bitsPerPixel, unsigned seed = 1);
 
+// The bitmap with every fourth byte of a 32-bit bitmap set to 0: old-style images, whose
+// fourth byte carries no alpha.
+Bitmap WithoutAlpha(Bitmap bitmap);
+// RGBA bytes of a 32-bit bitmap with its fourth bytes as the alpha.
+Bytes RgbaWithAlpha(const Bitmap& bgra32);
+
 // Expected RGBA bytes of a bitmap as a viewer shows it; pixels of the transparent colour
 // (when given) get alpha 0; for indexed bitmaps transparentIndex picks the entry instead.
 Bytes ExpectedRgba(const Bitmap& bitmap, TColor transparent = kNoColor, int transparentIndex = -1);

@@ -68,7 +68,7 @@ TEST(PngWriter, OurReaderReadsBackEveryDepthFilterAndSize) {
 TEST(PngWriter, SaveFileReadsBackWithItsTransparentColour) {
     for (int bpp : kDepths) {
         SCOPED_TRACE(bpp);
-        Bitmap source = PatternBitmap(9, 6, bpp, 3);
+        Bitmap source = WithoutAlpha(PatternBitmap(9, 6, bpp, 3));
         const TColor bottomLeft = ToTColor(source.pixelColor(0, 5));
         TZNBPNG back;
         back.LoadFromStream(EncodePngForSave(source, true, FixedTime));
@@ -100,7 +100,7 @@ TEST(PngWriter, PngcheckAndPillowAgreeWithEveryFileWeWrite) {
                 ExpectedRgba(source));
         }
     for (int bpp : kDepths) {
-        const Bitmap source = PatternBitmap(17, 5, bpp, 7);
+        const Bitmap source = WithoutAlpha(PatternBitmap(17, 5, bpp, 7));
         const TColor key = ToTColor(source.pixelColor(0, 4));
         const int keyIndex = bpp <= 8 ? *PaletteIndexOf(key, source) : -1;
         add("save-" + std::to_string(bpp), EncodePngForSave(source, true, FixedTime),
@@ -113,6 +113,10 @@ TEST(PngWriter, PngcheckAndPillowAgreeWithEveryFileWeWrite) {
     twice.setPixelIndex(1, 1, 2);
     twice.setPixelIndex(2, 2, 5);
     add("twice", EncodePngForSave(twice, true, FixedTime), ExpectedRgba(twice, kNoColor, 2));
+    // Real alpha is kept, with or without the transparent colour asked for.
+    const Bitmap alpha = PatternBitmap(11, 7, 32, 5);
+    add("alpha", EncodePngForSave(alpha, true, FixedTime), RgbaWithAlpha(alpha));
+    add("alpha-opaque", EncodePngForSave(alpha, false, FixedTime), RgbaWithAlpha(alpha));
 
     std::string line = "pngcheck -q";
     std::vector<std::filesystem::path> paths;
@@ -134,10 +138,14 @@ TEST(PngWriter, SavePathChunksComeInTheirFixedOrder) {
     const Types rgb = {"IHDR", "tIME", "tEXt", "tpNG", "gAMA", "tRNS", "IDAT", "IEND"};
     const Types opaque = {"IHDR", "tIME", "tEXt", "tpNG", "gAMA", "IDAT", "IEND"};
     EXPECT_EQ(ChunkTypes(EncodePngForSave(PatternBitmap(4, 4, 8), true, FixedTime)), palette);
-    EXPECT_EQ(ChunkTypes(EncodePngForSave(PatternBitmap(4, 4, 32), true, FixedTime)), rgb);
+    EXPECT_EQ(ChunkTypes(EncodePngForSave(WithoutAlpha(PatternBitmap(4, 4, 32)), true, FixedTime)), rgb);
     EXPECT_EQ(ChunkTypes(EncodePngForSave(PatternBitmap(4, 4, 24), false, FixedTime)), opaque);
+    // A 32-bit image with alpha in use: RGBA and no tRNS, even when transparency is asked for.
+    const Bytes rgba = EncodePngForSave(PatternBitmap(4, 4, 32), true, FixedTime);
+    EXPECT_EQ(ChunkTypes(rgba), opaque);
+    EXPECT_EQ(FindChunk(PngChunks(rgba), "IHDR")->data, (Bytes{0, 0, 0, 4, 0, 0, 0, 4, 8, 6, 0, 0, 0}));
 
-    const auto chunks = PngChunks(EncodePngForSave(PatternBitmap(4, 4, 32), true, FixedTime));
+    const auto chunks = PngChunks(EncodePngForSave(WithoutAlpha(PatternBitmap(4, 4, 32)), true, FixedTime));
     EXPECT_EQ(FindChunk(chunks, "IHDR")->data, (Bytes{0, 0, 0, 4, 0, 0, 0, 4, 8, 2, 0, 0, 0}));
     EXPECT_EQ(FindChunk(chunks, "tIME")->data, (Bytes{0x07, 0xEA, 12, 9, 13, 45, 7}));
     const std::string software = "Software";

@@ -1,0 +1,23 @@
+#pragma once
+// 32-bit bitmaps whose fourth byte is alpha, written as PNG with that alpha: the PNG
+// graphic takes alpha as a plane of its own (255 minus the alpha).
+
+#include <cstdint>
+#include <vector>
+
+#include "core/bitmap.h"
+
+namespace zorvane {
+
+// True for a 32-bit bitmap with at least one fourth byte that is not 0. Old-style images
+// leave every fourth byte 0 and mean no alpha by it.
+bool UsesAlpha(const Bitmap& bitmap);
+
+// The alpha plane of a 32-bit bitmap: 8 bits per pixel, 255 minus each fourth byte.
+Bitmap AlphaPlaneOf(const Bitmap& bgra32);
+
+// An RGBA PNG (colour type 6) of a 32-bit bitmap, whatever its alpha. No time stamp, so
+// equal pixels give equal bytes. Raises EZNBPNG.
+std::vector<std::uint8_t> EncodeRgbaPng(const Bitmap& bgra32);
+
+}  // namespace zorvane
