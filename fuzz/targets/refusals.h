@@ -4,6 +4,7 @@
 
 #include "core/bitmap.h"
 #include "core/dib_reader.h"
+#include "encoders/png_error.h"
 #include "platform/byte_reader.h"
 #include "platform/file_io.h"
 
@@ -17,6 +18,7 @@ void RefusalsAllowed(Body&& body) {
     } catch (const EDIBUtilsError&) {
     } catch (const BitmapTooLarge&) {
     } catch (const FileError&) {
+    } catch (const EZNBPNG&) {
     }
 }
 

@@ -19,14 +19,23 @@ using test::TempDir;
 // colours (GIFs of deeper images are dithered, so there only the size counts). Transparent
 // PNGs hide the bottom-left colour (palette files: its first palette entry only); transparent
 // GIFs every pixel of that colour (deeper images: at least the bottom-left pixel itself);
-// opaque outputs hide nothing.
+// opaque outputs hide nothing. A 32-bit image whose fourth bytes are not all 0 has alpha: both
+// PNGs carry exactly that alpha (read from the bitmap file's own bytes) and every colour.
 constexpr char kCheck[] = R"(import sys
 from PIL import Image
 bmp, png, png_opaque, gif, gif_opaque = sys.argv[1:6]
 ref = Image.open(bmp).convert('RGB')
 key = ref.getpixel((0, ref.height - 1))
 palette = Image.open(bmp).mode in ('1', 'P', 'L')
+def bmp_alpha():
+    data = open(bmp, 'rb').read()
+    if int.from_bytes(data[28:30], 'little') != 32: return None
+    start, w, h = int.from_bytes(data[10:14], 'little'), ref.width, ref.height
+    a = [data[start + 4 * (w * (h - 1 - y) + x) + 3] for y in range(h) for x in range(w)]
+    return a if any(a) else None
+alpha = bmp_alpha()
 def png_hidden(p):
+    if alpha: return lambda x, y: alpha[y * ref.width + x]
     im = Image.open(p)
     if im.mode != 'P':
         return lambda x, y: ref.getpixel((x, y)) == key
@@ -40,15 +49,16 @@ def check(name, path, exact, hidden):
         for x in range(ref.width):
             r, g, b, a = im.getpixel((x, y))
             h = hidden(x, y)
-            if h is not None and a != (0 if h else 255): return '%s alpha at %d,%d' % (name, x, y)
-            if exact and a == 255 and (r, g, b) != ref.getpixel((x, y)): return '%s colour at %d,%d' % (name, x, y)
+            want = h if type(h) is int else None if h is None else 0 if h else 255
+            if want is not None and a != want: return '%s alpha at %d,%d' % (name, x, y)
+            if exact and (a == 255 or alpha) and (r, g, b) != ref.getpixel((x, y)): return '%s colour at %d,%d' % (name, x, y)
     return None
 full = Image.open(gif).info.get('transparency') is None
 bottom_left = lambda x, y: True if (x, y) == (0, ref.height - 1) else None
 gif_hidden = (lambda x, y: False) if full else (lambda x, y: ref.getpixel((x, y)) == key) if palette else bottom_left
-opaque = lambda x, y: False
+opaque = (lambda x, y: alpha[y * ref.width + x]) if alpha else (lambda x, y: False)
 problems = [check('png', png, True, png_hidden(png)), check('png-opaque', png_opaque, True, opaque),
-            check('gif', gif, palette, gif_hidden), check('gif-opaque', gif_opaque, palette, opaque)]
+            check('gif', gif, palette, gif_hidden), check('gif-opaque', gif_opaque, palette, lambda x, y: False)]
 print(' '.join(p for p in problems if p) or 'ok')
 )";
 

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "platform/byte_reader.h"
+#include "support/icon_builder.h"
 #include "support/test_support.h"
 
 namespace zorvane {
@@ -108,10 +109,13 @@ TEST(CliImage, BitmapFilesOpenInAnIndependentReaderAtEveryDepth) {
 TEST(CliImage, FailuresAreReportedWithTheSystemsTexts) {
     TempDir dir;
     const std::string bmp = (dir / "x.bmp").string();
-    const auto png = RunCli({"image", Fixture("numbered.dll"), "1", "0", bmp});
-    EXPECT_EQ(png.exitCode, 1);
-    EXPECT_NE(png.err.find("21060ビットの形式には対応していません。"), std::string::npos) << png.err;
-    EXPECT_NE(png.err.find("ビットマップの作成に失敗しました。"), std::string::npos) << png.err;
+    auto sixteen = test::MakeIconImage({16, 16, 8, 1});
+    sixteen[14] = 16;
+    test::WriteFile(dir / "sixteen.ico", test::MakeIconFileFromRaw({{16, 16, 16, sixteen}}));
+    const auto refused = RunCli({"image", (dir / "sixteen.ico").string(), "0", "0", bmp});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.err.find("16ビットの形式には対応していません。"), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("ビットマップの作成に失敗しました。"), std::string::npos) << refused.err;
     EXPECT_FALSE(std::filesystem::exists(bmp));
 
     const std::string dll = Fixture("numbered.dll");

@@ -105,6 +105,34 @@ TEST(PngIconImage, DamagedOrHugePngDataRaisesInsteadOfDecoding) {
     EXPECT_THROW(IconImageToBitmap(big, 0, 0, 0, 0, TransformState{}, sink), BitmapTooLarge);
 }
 
+// Cut short anywhere or with any header byte changed, PNG data gives a result or one of the
+// clean refusals: never a crash or another exception.
+TEST(PngIconImage, CutOrAlteredPngDataFailsCleanly) {
+    const Bytes png = PngOf(AlphaPattern(24));
+    auto run = [](const Bytes& image) {
+        const TIconStream stream = StreamOf(test::MakeIconFileFromRaw({{0, 0, 0, image}}));
+        SilentMessageSink sink;
+        for (int step = 0; step < 3; ++step) {
+            try {
+                TIconStream s = stream;
+                if (step == 0) FillMissingBitCounts(s);
+                if (step == 1) IconImageToBitmap(s, 0, 10, 0, 0, TransformState{}, sink);
+                if (step == 2) EncodeIconGroup(s, 10, 0, 0, TransformState{}, sink);
+            } catch (const EZNBPNG&) {
+            } catch (const ReadError&) {
+            } catch (const BitmapTooLarge&) {
+            }
+        }
+    };
+    for (std::size_t n = 0; n < png.size(); ++n) run(Bytes(png.begin(), png.begin() + static_cast<std::ptrdiff_t>(n)));
+    for (std::size_t i = 8; i < 60; ++i)
+        for (std::uint8_t v : {0x00, 0x01, 0x7F, 0xFF}) {
+            Bytes altered = png;
+            altered[i] = v;
+            run(altered);
+        }
+}
+
 // A group of a PNG image between bitmap-format ones: the PNG is recoloured with its alpha
 // and written again as RGBA, and every offset after it moves.
 TEST(PngIconImage, GroupSaveRecoloursPngImagesAndMovesTheOffsetsAfterThem) {
