@@ -5,6 +5,7 @@
 #include "core/icon_compositor.h"
 #include "core/icon_file.h"
 #include "core/icon_image.h"
+#include "core/png_icon_image.h"
 
 namespace zorvane {
 namespace {
@@ -12,6 +13,9 @@ namespace {
 // The bit count the image header gives, or 0 when the image is not one we can draw.
 unsigned DrawableBitCount(const TIconStream& stream, const IconDirEntry& entry) {
     const ByteReader reader = stream.reader();
+    if (!reader.has(entry.imageOffset, entry.imageSize)) return 0;
+    const auto image = reader.bytes(entry.imageOffset, entry.imageSize);
+    if (IsPngIconImage(image)) return PngIconBitCount(image);
     if (!reader.has(entry.imageOffset, 40)) return 0;
     const unsigned bits = reader.u16le(std::uint64_t{entry.imageOffset} + 14);
     return IsIconDepth(bits) ? bits : 0;

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/icon_image.h"
+#include "core/png_icon_image.h"
 #include "platform/byte_reader.h"
 
 namespace zorvane {
@@ -123,7 +124,26 @@ Bitmap StretchToSize(const Bitmap& source, int width, int height, bool monochrom
     return StretchColor(To32Bit(source), width, height);
 }
 
+namespace {
+
+// A PNG image carries its transparency as alpha; the mask marks where the alpha is 0.
+IconBitmaps PngIconBitmaps(std::span<const std::uint8_t> image, int width, int height) {
+    const Bitmap color = DecodePngIconImage(image);
+    Bitmap mask(color.width(), color.height(), 1);
+    mask.palette() = {Rgb{0, 0, 0}, Rgb{255, 255, 255}};
+    for (int y = 0; y < color.height(); ++y)
+        for (int x = 0; x < color.width(); ++x) mask.setPixelIndex(x, y, color.row(y)[4 * x + 3] == 0);
+    IconBitmaps icon;
+    icon.useAlpha = true;
+    icon.color = StretchToSize(color, width, height, false);
+    icon.mask = StretchToSize(mask, width, height, true);
+    return icon;
+}
+
+}  // namespace
+
 IconBitmaps CreateIconBitmaps(std::vector<std::uint8_t> image, int width, int height) {
+    if (IsPngIconImage(image)) return PngIconBitmaps(image, width, height);
     const unsigned bitCount = ByteReader(image).u16le(14);
     if (!IsIconDepth(bitCount)) return {};
     HalveHeightField(image);

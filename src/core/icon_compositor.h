@@ -19,7 +19,8 @@ struct IconBitmaps {
 
 // The colour image and the mask of an icon image (a private copy of its data), each
 // stretched to width x height. Nothing (empty bitmaps) for a depth other than 1, 4, 8, 24
-// or 32; malformed data raises the bitmap reader's errors.
+// or 32; malformed data raises the bitmap reader's errors. A PNG image is drawn by its
+// alpha (EZNBPNG when damaged).
 IconBitmaps CreateIconBitmaps(std::vector<std::uint8_t> image, int width, int height);
 
 // A new bitmap holding the whole source stretched to width x height with the nearest

@@ -97,8 +97,8 @@ void TForm1::ListGroup() {
     for (int i = 0; i < count; ++i) {
         const IconDirEntry entry = DirEntry(IconStream, i);
         ListView1->setItem(i, 0, Cell(QString::number(i + 1), Qt::AlignLeft));
-        ListView1->setItem(i, 1, Cell(QString("%1px").arg(entry.width), Qt::AlignHCenter));
-        ListView1->setItem(i, 2, Cell(QString("%1px").arg(entry.height), Qt::AlignHCenter));
+        ListView1->setItem(i, 1, Cell(QString("%1px").arg(entry.pixelWidth()), Qt::AlignHCenter));
+        ListView1->setItem(i, 2, Cell(QString("%1px").arg(entry.pixelHeight()), Qt::AlignHCenter));
         ListView1->setItem(i, 3, Cell(QString("%1bit").arg(entry.bitCount), Qt::AlignHCenter));
     }
     Transform.Reset();

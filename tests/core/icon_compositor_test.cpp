@@ -7,6 +7,7 @@
 #include "core/icon_by_index.h"
 #include "core/icon_compositor.h"
 #include "core/preview_icon.h"
+#include "encoders/bgra_to_png.h"
 #include "support/icon_builder.h"
 #include "support/test_support.h"
 
@@ -110,11 +111,42 @@ TEST(IconCompositor, NearestPixelStretchGivesThePadRowTheRestOfTheRows) {
 
 TEST(PreviewIcon, TheInformationLineUsesTheDirectoryEvenWhenNothingCanBeDrawn) {
     EXPECT_EQ(ImageInfoLine(1, 32, 32, 8), "No.1 : 32px × 32px  色数:8ビット");
+    auto sixteen = MakeIconImage({16, 16, 8, 1});
+    sixteen[14] = 16;
+    std::string info;
+    EXPECT_FALSE(CreatePreviewIcon(StreamOf(test::MakeIconFileFromRaw({{16, 16, 16, sixteen}})), 0, info));
+    EXPECT_EQ(info, "No.1 : 16px × 16px  色数:16ビット");
+}
+
+// A PNG image of a 256-pixel entry (size bytes 0) is shown at 256 pixels, drawn by its alpha.
+TEST(PreviewIcon, PngImagesAreDrawnAt256PixelsByTheirAlpha) {
     TIconStream stream;
     stream.buffer() = test::ReadFile(BuiltFixture("png256.ico"));
     std::string info;
-    EXPECT_FALSE(CreatePreviewIcon(stream, 0, info));
-    EXPECT_EQ(info, "No.1 : 0px × 0px  色数:32ビット");
+    const auto icon = CreatePreviewIcon(stream, 0, info);
+    EXPECT_EQ(info, "No.1 : 256px × 256px  色数:32ビット");
+    ASSERT_TRUE(icon);
+    EXPECT_EQ(icon->width, 256);
+    EXPECT_TRUE(icon->bitmaps.useAlpha);
+    // The fixture's ramp: red x, green y, blue (x + y) / 2, opaque.
+    const Bitmap shown = BuildPreviewBitmap(*icon, TransformState{}, PreviewKeyColor);
+    ASSERT_EQ(shown.height(), 257);
+    EXPECT_EQ(Pixel(shown, 200, 100), (Rgb{200, 100, 150}));
+
+    // Clear pixels show the key colour behind the image.
+    Bitmap clear(4, 4, 32);
+    std::memset(clear.row(1), 0xFF, 4);
+    const auto clearIcon = CreatePreviewIcon(StreamOf(test::MakeIconFileFromRaw({{4, 4, 32, EncodeRgbaPng(clear)}})), 0, info);
+    ASSERT_TRUE(clearIcon);
+    const Bitmap over = BuildPreviewBitmap(*clearIcon, TransformState{}, PreviewKeyColor);
+    EXPECT_EQ(ToTColor(Pixel(over, 0, 0)), PreviewKeyColor);
+    EXPECT_EQ(Pixel(over, 0, 1), (Rgb{255, 255, 255}));
+
+    stream.buffer() = test::MakeIconFileFromRaw({{0, 0, 32, ReadIconImage(stream, 0)}});
+    EXPECT_EQ(BestFitImage(stream), 0);
+    const Bitmap cell = IconOfGroup(stream);
+    ASSERT_EQ(cell.width(), 32);
+    EXPECT_EQ(cell.row(4)[4 * 8 + 3], 255);
 }
 
 TEST(IconByIndex, PicksTheClosestSizeThenTheDeepestImage) {
@@ -123,7 +155,7 @@ TEST(IconByIndex, PicksTheClosestSizeThenTheDeepestImage) {
     EXPECT_EQ(BestFitImage(many), 2);
     TIconStream png;
     png.buffer() = test::ReadFile(BuiltFixture("png256.ico"));
-    EXPECT_EQ(BestFitImage(png), 1) << "a PNG image cannot be drawn and is passed over";
+    EXPECT_EQ(BestFitImage(png), 1) << "the 32-pixel image is closer than the 256-pixel PNG";
     EXPECT_EQ(BestFitImage(TIconStream{}), -1);
 
     const Bitmap icon = IconByIndex(BuiltFixture("many.dll").string(), 159);

@@ -64,11 +64,11 @@ TEST(Document, OpeningAModuleListsItsFirstGroupAndPreviewsTheFirstImage) {
     ExpectImageCommandsEnabled(*w, true);
     EXPECT_EQ(w->FileBaseName(), "numbered");
 
-    // The second group holds a 256-pixel image, listed by its directory bytes.
+    // The second group holds a 256-pixel image, whose directory bytes are 0.
     w->DG->ClickCell(1, 0);
     EXPECT_EQ(w->GroupIndex(), 1);
     EXPECT_EQ(w->SBList->text(), "アイコンデータ (計2個のアイコン)");
-    EXPECT_EQ(ListText(*w, 0, 1), "0px");
+    EXPECT_EQ(ListText(*w, 0, 1), "256px");
     EXPECT_EQ(ListText(*w, 1, 3), "32bit");
 }
 
