@@ -19,16 +19,7 @@
 namespace zorvane::test {
 namespace {
 
-Bytes Rgba(const TZNBPNG& png) {
-    const Bitmap bgra = PngToBgra32(png);
-    Bytes out;
-    for (int y = 0; y < bgra.height(); ++y)
-        for (int x = 0; x < bgra.width(); ++x) {
-            const std::uint8_t* p = bgra.row(y) + 4 * x;
-            out.insert(out.end(), {p[2], p[1], p[0], p[3]});
-        }
-    return out;
-}
+Bytes Rgba(const TZNBPNG& png) { return RgbaWithAlpha(PngToBgra32(png)); }
 
 bool HavePillow() { return RunCommand("/usr/bin/python3 -c 'import PIL'").exitCode == 0; }
 
