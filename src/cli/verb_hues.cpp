@@ -1,7 +1,81 @@
+#include <algorithm>
+#include <iterator>
+
 #include "cli/commands.h"
+#include "cli/edit_options.h"
+#include "cli/open_group.h"
+#include "export/export_names.h"
+#include "export/hue_series.h"
 
 namespace zorvane::cli {
+namespace {
 
-int RunHues(Args, std::ostream&) { throw UsageError("hues: not available yet"); }
+constexpr const char* kHuesUsage =
+    "hues: expected FILE G I DIR --format icon|single|bmp|png|gif [--step S] [--count N] [EDIT] "
+    "[--no-transparent]";
+constexpr int kFullTurn = 360;
+
+// Removes "option VALUE" from args and gives VALUE; nothing when the option is absent.
+std::optional<std::string> TakeValue(std::vector<std::string>& args, const std::string& option) {
+    auto it = std::find(args.begin(), args.end(), option);
+    if (it == args.end()) return std::nullopt;
+    if (std::next(it) == args.end()) throw UsageError("hues: " + option + " needs a value");
+    std::string value = *std::next(it);
+    args.erase(it, std::next(it, 2));
+    return value;
+}
+
+ExportFormat ParseFormat(const std::optional<std::string>& name) {
+    constexpr std::pair<const char*, ExportFormat> kNames[] = {
+        {"icon", ExportFormat::GroupIcon}, {"single", ExportFormat::SingleIcon},
+        {"bmp", ExportFormat::Bitmap},     {"png", ExportFormat::Png},
+        {"gif", ExportFormat::Gif},
+    };
+    if (!name) throw UsageError("hues: --format is required");
+    for (const auto& [text, format] : kNames)
+        if (*name == text) return format;
+    throw UsageError("hues: unknown format " + *name);
+}
+
+// Step and count as the options dialog leaves them: one given alone sets the other to
+// 360 div it; each must lie in the dialog's range.
+void ResolveStepAndCount(std::vector<std::string>& rest, HueSeriesOptions& options) {
+    const auto step = TakeValue(rest, "--step");
+    const auto count = TakeValue(rest, "--count");
+    if (step) options.step = ParseInt(*step, "--step");
+    if (count) options.count = ParseInt(*count, "--count");
+    if (step && !count && options.step > 0) options.count = kFullTurn / options.step;
+    if (count && !step && options.count > 0) options.step = kFullTurn / options.count;
+    if (options.step < 10 || options.step > 180 || options.count < 2 || options.count > 36)
+        throw UsageError("hues: the step must lie in 10..180 and the count in 2..36");
+}
+
+}  // namespace
+
+// The all-hue series of one image, named and written as the window's batch writes it.
+int RunHues(Args args, std::ostream& out) {
+    std::vector<std::string> rest;
+    const EditOptions edit = ParseEditOptions(args, rest);
+    HueSeriesOptions options;
+    options.transparent = !TakeFlag(rest, "--no-transparent");
+    options.format = ParseFormat(TakeValue(rest, "--format"));
+    ResolveStepAndCount(rest, options);
+    ExpectPositional(rest, 4, kHuesUsage);
+    const int group = ParseInt(rest[1], "G");
+    const int image = ParseInt(rest[2], "I");
+    options.folder = rest[3];
+    const TIconStream stream = OpenIconGroup(rest[0], group);
+    if (image < 0 || image >= ImageCount(stream))
+        throw UsageError("hues: group " + rest[1] + " has no image " + rest[2]);
+
+    ConsoleMessageSink sink;
+    const HueSeriesSource source{stream, DocumentBaseName(rest[0]), group, image,
+                                 {edit.hue, edit.saturation, edit.value, edit.state}};
+    const std::vector<std::string> written = WriteHueSeries(source, options, sink);
+    for (const std::string& path : written) out << path << "\n";
+    // A picture series that stopped early has said why.
+    const bool complete = static_cast<int>(written.size()) == options.count || !IsPictureFormat(options.format);
+    return complete ? 0 : 1;
+}
 
 }  // namespace zorvane::cli
