@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "platform/shell_link.h"
+
 namespace zorvane {
 
 namespace {
@@ -25,7 +27,10 @@ QPoint FolderDialogPosition(const QRect& screen, const QSize& dialog) {
             screen.top() + (screen.height() - dialog.height()) / 3};
 }
 
-TSelectFolder::TSelectFolder(QObject* parent) : QObject(parent) {}
+TSelectFolder::TSelectFolder(QObject* parent)
+    : QObject(parent), resolveShortcut_([](const QString& path) {
+          return QString::fromStdString(ReadShortcutTarget(path.toStdString()));
+      }) {}
 
 bool TSelectFolder::Execute() {
     try {
