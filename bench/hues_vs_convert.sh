@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Whole-process timing of the all-hue series: zorvane-cli hues writing 36 PNG files of a
+# 256 x 256 32-bit icon image, against a shell loop of 36 ImageMagick `convert -modulate`
+# runs writing the same number of PNG files from the same image.
+# Usage: bench/hues_vs_convert.sh [BUILD_DIR] [RUNS]
+set -euo pipefail
+build=${1:-build}
+runs=${2:-5}
+cli="$build/src/cli/zorvane-cli"
+convert=/usr/bin/convert
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# The input: a 256 x 256 icon with one 32-bit image (varied colours, soft alpha edge), and
+# the same pixels as a PNG for convert.
+"$convert" -size 256x256 -seed 7 plasma:fractal -alpha set -channel A -fx '0.5+0.5*(1-hypot(i-128,j-128)/181)' \
+  +channel "PNG32:$work/in.png"
+"$convert" "$work/in.png" -depth 8 "BGRA:$work/in.bgra"
+python3 - "$work/in.bgra" "$work/in.ico" <<'PY'
+import struct, sys
+w = h = 256
+raw = open(sys.argv[1], 'rb').read()
+rows = [raw[y * w * 4:(y + 1) * w * 4] for y in range(h - 1, -1, -1)]  # bottom-up
+mask = bytes(((w + 31) // 32 * 4) * h)
+image = struct.pack('<IiiHHIIiiII', 40, w, 2 * h, 1, 32, 0, 0, 0, 0, 0, 0) + b''.join(rows) + mask
+with open(sys.argv[2], 'wb') as f:
+    f.write(struct.pack('<HHH', 0, 1, 1) + struct.pack('<BBBBHHII', 0, 0, 0, 0, 1, 32, len(image), 22) + image)
+PY
+
+ours() {
+  "$cli" hues "$work/in.ico" 0 0 "$work/ours" --format png --step 10 --count 36 >/dev/null
+}
+# convert's hue argument is 100 for no change and 0 or 200 for half a turn.
+theirs() {
+  for ((k = 0; k < 36; k++)); do
+    "$convert" "$work/in.png" -modulate "100,100,$(echo "scale=4; 100 + $k * 10 * 100 / 180" | bc)" \
+      "PNG32:$work/theirs/in-$k.png"
+  done
+}
+
+# Wall-clock and CPU (user + system, children included) milliseconds per run, averaged
+# over the runs. The machine may be shared, so CPU time is the steadier figure.
+time_runs() {
+  local times
+  TIMEFORMAT='%R %U %S'
+  times=$( { time (for ((i = 0; i < runs; i++)); do "$@"; done) ; } 2>&1 )
+  read -r real user sys <<<"$times"
+  echo "$(echo "scale=1; $real * 1000 / $runs" | bc) $(echo "scale=1; ($user + $sys) * 1000 / $runs" | bc)"
+}
+
+mkdir -p "$work/ours" "$work/theirs"
+read -r ours_wall ours_cpu <<<"$(time_runs ours)"
+read -r theirs_wall theirs_cpu <<<"$(time_runs theirs)"
+[ "$(ls "$work/ours" | wc -l)" = 36 ] && [ "$(ls "$work/theirs" | wc -l)" = 36 ] || { echo "file count mismatch" >&2; exit 1; }
+printf '36 PNG files of a 256 x 256 32-bit image, mean of %d runs\n' "$runs"
+printf '%-24s %12s %12s\n' "" "wall (ms)" "CPU (ms)" \
+  "zorvane-cli hues" "$ours_wall" "$ours_cpu" "convert -modulate x 36" "$theirs_wall" "$theirs_cpu"
+echo "ratio ours / convert: wall $(echo "scale=3; $ours_wall / $theirs_wall" | bc), CPU $(echo "scale=3; $ours_cpu / $theirs_cpu" | bc)"
