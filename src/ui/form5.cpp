@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolButton>
 
 #include "controls/num_edit.h"
@@ -39,6 +40,8 @@ TForm5::TForm5(IniFile& settings, TSelectFolder& selectFolder, MessageSink& mess
     setWindowTitle(QStringLiteral("保存オプション"));
     CreateControls();
     LayOutControls();
+    adjustSize();
+    if (const QScreen* shown = screen()) move(shown->geometry().center() - rect().center());
     connect(NumEdit1, &QLineEdit::textChanged, this, &TForm5::NumEdit1Change);
     connect(NumEdit2, &QLineEdit::textChanged, this, &TForm5::NumEdit2Change);
     connect(RadioGroup1, &TRadioGroup::clicked, this, &TForm5::RadioGroup1Click);
