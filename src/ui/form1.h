@@ -15,7 +15,9 @@
 #include "core/bitmap.h"
 #include "core/icon_stream.h"
 #include "core/transform_state.h"
+#include "export/picture_export.h"
 #include "ui/form1_services.h"
+#include "ui/save_dialogs.h"
 
 class QAction;
 class QComboBox;
@@ -33,6 +35,7 @@ class TAutoAdjustIconGrid;
 class TbgBox;
 class TFocusEdgeScrollBar;
 class TPreviewImage;
+class TSelectFolder;
 class TVistaAltFix;
 
 class TForm1 : public QMainWindow {
@@ -60,6 +63,16 @@ public:
     QString FileBaseName() const;
     // The selected group's index (G of the file names).
     int GroupIndex() const;
+
+    // --- Save commands, all-hue batch, icon folder (form1_save.cpp) ---
+    void ActionSaveExecute();
+    void ActionReNameSaveExecute();
+    void SaveSingleIconExecute();
+    void SaveBMPExecute();
+    void SavePNGExecute();
+    void SaveGIFExecute();
+    void CreateAllExecute();
+    void A2Click();
 
     // --- Toolbox and preview (form1_preview.cpp) ---
     void TransButtonClick(int tag);
@@ -118,6 +131,8 @@ public:
     QLabel* LabelV = nullptr;
     QComboBox* ComboZoom = nullptr;
     QToolButton* OpenButton = nullptr;
+    TSelectFolder* SelectFolder1 = nullptr;     // shared by the icon folder and all-hue dialogs
+    PictureSaveDialogState SavePictureDialog1;  // the one picture save dialog
 
     // --- Commands ---
     QAction* ActionOpen = nullptr;
@@ -182,6 +197,8 @@ private:
 
     // Hooks of the save commands (form1_save.cpp).
     void InstallSaveCommands();
+    void SavePicture(ExportFormat format);
+    SaveDialogs& SaveDialogsInUse() const;
     // Hooks of settings, recent files, dropped files and the picker (form1_settings.cpp).
     void InstallSettingsCommands();
     void LoadSettings();

@@ -14,6 +14,8 @@ class QWidget;
 
 namespace zorvane {
 
+class SaveDialogs;
+
 class Form1Dialogs {
 public:
     virtual ~Form1Dialogs() = default;
@@ -27,6 +29,7 @@ struct Form1Services {
     Form1Dialogs* dialogs = nullptr;
     MessageSink* messages = nullptr;
     ErrorReport* errors = nullptr;
+    SaveDialogs* saveDialogs = nullptr;  // none: Qt's
 };
 
 // The services the running application uses: Qt's dialogs and message boxes.

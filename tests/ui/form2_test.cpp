@@ -5,13 +5,13 @@
 #include <QLineEdit>
 
 #include "controls/select_folder.h"
-#include "ui/qt_app.h"
+#include "ui_test_support.h"
 
 namespace zorvane {
 namespace {
 
 TEST(Form2, KeepsTheFullPathAndShowsItShortened) {
-    test::EnsureQtApp();
+    test::EnsureApplication();
     TSelectFolder selectFolder;
     TForm2 form(selectFolder);
     const QString longPath = "/" + QString("a rather long folder/").repeated(10) + "Icons";

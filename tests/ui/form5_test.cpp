@@ -14,7 +14,7 @@
 #include "platform/ini_file.h"
 #include "platform/message_sink.h"
 #include "support/test_support.h"
-#include "ui/qt_app.h"
+#include "ui_test_support.h"
 #include "ui/radio_group.h"
 #include "ui/up_down.h"
 
@@ -25,7 +25,7 @@ constexpr const char* kInvalidInput = "入力された値が不正です。\r\n�
 
 class Form5Test : public ::testing::Test {
 protected:
-    void SetUp() override { test::EnsureQtApp(); }
+    void SetUp() override { test::EnsureApplication(); }
 
     std::unique_ptr<TForm5> Open() {
         return std::make_unique<TForm5>(ini, selectFolder, messages);

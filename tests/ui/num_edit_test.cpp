@@ -4,7 +4,7 @@
 
 #include <QKeyEvent>
 
-#include "ui/qt_app.h"
+#include "ui_test_support.h"
 
 namespace zorvane {
 namespace {
@@ -31,7 +31,7 @@ TEST(NumEditValue, ReadsDecimalWithin32Bits) {
 }
 
 TEST(NumEdit, TypingTakesDigitsOnlyUpToMaxLength) {
-    test::EnsureQtApp();
+    test::EnsureApplication();
     TNumEdit edit;
     EXPECT_EQ(edit.text(), "0");
     EXPECT_TRUE(edit.alignment() & Qt::AlignRight);
@@ -47,7 +47,7 @@ TEST(NumEdit, TypingTakesDigitsOnlyUpToMaxLength) {
 }
 
 TEST(NumEdit, WritingTheShownValueRaisesNoChange) {
-    test::EnsureQtApp();
+    test::EnsureApplication();
     TNumEdit edit;
     int changes = 0;
     QObject::connect(&edit, &QLineEdit::textChanged, [&changes] { ++changes; });
@@ -62,7 +62,7 @@ TEST(NumEdit, WritingTheShownValueRaisesNoChange) {
 }
 
 TEST(NumEdit, RightAlignCanBeTurnedOff) {
-    test::EnsureQtApp();
+    test::EnsureApplication();
     TNumEdit edit;
     edit.SetRightAlign(false);
     EXPECT_FALSE(edit.RightAlign());

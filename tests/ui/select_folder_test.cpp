@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "support/test_support.h"
-#include "ui/qt_app.h"
+#include "ui_test_support.h"
 
 namespace zorvane {
 namespace {
@@ -27,7 +27,7 @@ struct ScriptedChooser {
 };
 
 TEST(SelectFolder, ChoiceBecomesFolderAndIsPreselectedNextTime) {
-    test::EnsureQtApp();
+    test::EnsureApplication();
     test::TempDir dir;
     fs::create_directory(dir / "a");
     TSelectFolder select;
@@ -53,7 +53,7 @@ TEST(SelectFolder, ChoiceBecomesFolderAndIsPreselectedNextTime) {
 }
 
 TEST(SelectFolder, CancelOrNoFolderKeepsFolder) {
-    test::EnsureQtApp();
+    test::EnsureApplication();
     test::TempDir dir;
     test::WriteFile(dir / "file.txt", {1});
     TSelectFolder select;
@@ -74,7 +74,7 @@ TEST(SelectFolder, CancelOrNoFolderKeepsFolder) {
 }
 
 TEST(SelectFolder, LinksAndShortcutsGiveTheirTargetFolder) {
-    test::EnsureQtApp();
+    test::EnsureApplication();
     test::TempDir dir;
     fs::create_directory(dir / "target");
     fs::create_directory_symlink(dir / "target", dir / "link");

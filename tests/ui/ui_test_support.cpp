@@ -12,7 +12,7 @@ void EnsureApplication() { EnsureQtApp(); }
 
 WindowUnderTest::WindowUnderTest() {
     EnsureApplication();
-    form = std::make_unique<TForm1>(Form1Services{&dialogs, &messages, &errors});
+    form = std::make_unique<TForm1>(Form1Services{&dialogs, &messages, &errors, &saveDialogs});
     form->resize(720, 500);
     form->show();
     QApplication::processEvents();

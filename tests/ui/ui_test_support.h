@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ui/form1.h"
+#include "ui/save_test_support.h"
 
 namespace zorvane::test {
 
@@ -50,6 +51,7 @@ private:
 struct WindowUnderTest {
     WindowUnderTest();
     ScriptedDialogs dialogs;
+    ScriptedSaveDialogs saveDialogs;
     RecordingMessageSink messages;
     RecordingErrorReport errors;
     std::unique_ptr<TForm1> form;
