@@ -28,6 +28,7 @@ Bitmap AlphaPlaneOf(const Bitmap& bgra32) {
 
 std::vector<std::uint8_t> EncodeRgbaPng(const Bitmap& bgra32) {
     TZNBPNG png;
+    png.options.FilterMode = kFilterAdaptive;  // icon files stay close to their original size
     png.options.UseCurrentTime = false;
     png.options.StoredTime = {};  // a year of 0 writes no tIME
     png.Assign(bgra32);
