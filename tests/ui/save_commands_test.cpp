@@ -108,12 +108,11 @@ TEST_F(SaveCommandsTest, PictureSavesProposeTheirFormatAndReturnToIcons) {
         const char* extension;
         int filter;
     };
-    w->ListView1->selectRow(5);  // 32 bits: the GIF is reduced first
+    w->ListView1->selectRow(4);  // 24 bits: the GIF is reduced first, the PNG keys out a colour
     for (const Case& c : {Case{w->SaveBMP, "bmp", 2}, Case{w->SavePNG, "png", 3}, Case{w->SaveGIF, "gif", 4}}) {
         SCOPED_TRACE(c.extension);
         w.saveDialogs.pictureRequests.clear();
-        w.saveDialogs.pictureAnswers = {QString()};  // the proposed name, in the working folder
-        const QString proposed = QString("numbered-0-5.") + c.extension;
+        const QString proposed = QString("numbered-0-4.") + c.extension;
         const QString target = InDir(proposed.toStdString());
         w.saveDialogs.pictureAnswers = {target};
         c.command->trigger();
@@ -125,10 +124,10 @@ TEST_F(SaveCommandsTest, PictureSavesProposeTheirFormatAndReturnToIcons) {
         EXPECT_EQ(w->SavePictureDialog1.DefaultExt, "ico");
         ASSERT_TRUE(fs::exists(target.toStdString()));
     }
-    EXPECT_EQ(ReadFile(dir / "numbered-0-5.bmp"), BitmapFileBytes(5));
-    const auto png = ReadFile(dir / "numbered-0-5.png");
+    EXPECT_EQ(ReadFile(dir / "numbered-0-4.bmp"), BitmapFileBytes(4));
+    const auto png = ReadFile(dir / "numbered-0-4.png");
     EXPECT_NE(std::search(png.begin(), png.end(), std::begin("tRNS"), std::end("tRNS") - 1), png.end());
-    const auto gif = ReadFile(dir / "numbered-0-5.gif");
+    const auto gif = ReadFile(dir / "numbered-0-4.gif");
     EXPECT_EQ(std::string(gif.begin(), gif.begin() + 6), "GIF89a");  // a transparent colour is written
     EXPECT_TRUE(w.messages.messages.empty());
     EXPECT_TRUE(w.errors.reports.empty());
