@@ -9,7 +9,10 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <QUrl>
+#include <cstdint>
 #include <exception>
+#include <functional>
 #include <string>
 
 #include "core/bitmap.h"
@@ -33,6 +36,7 @@ namespace zorvane {
 
 class TAutoAdjustIconGrid;
 class TbgBox;
+class TForm3;
 class TFocusEdgeScrollBar;
 class TPreviewImage;
 class TSelectFolder;
@@ -103,12 +107,25 @@ public:
         ActionSaveUpdate();
     }
 
+    // --- Settings, recent files, drops, about box, home page, picker (form1_settings.cpp) ---
+    void OpenRecentFile(int index);
+    // The dropped paths: one file opens, a shortcut opens its target, anything else is refused.
+    void WMDropFiles(const QStringList& paths);
+    void V1Click();
+    void ShowVersionDialog();
+    void H2Click();
+    // Opens the module the picker closed on and selects the group of its current cell.
+    void OpenPickedModule(const TForm3& picker);
+    // Opens an address in the default browser (tests replace it).
+    std::function<bool(const QUrl&)> OpenUrl;
+
     // --- Document state ---
     TIconStream IconStream;
     Bitmap WorkBitmap;
     TransformState Transform;  // Rotation and Mirrored
     QStringList RecentFiles;   // exactly five entries, most recent first, entries may be empty
     QString IconFolder;
+    std::int32_t BackColor = 0x00FFFFFF;  // the grid colour as read from the settings
     QString SystemFolder;
     QString ProgramFilesFolder;
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QTableWidget>
 
+#include "platform/folders.h"
 #include "qt_app.h"
 #include "support/icon_builder.h"
 
@@ -12,6 +13,7 @@ void EnsureApplication() { EnsureQtApp(); }
 
 WindowUnderTest::WindowUnderTest() {
     EnsureApplication();
+    SetSettingsFolderForTesting(settingsFolder.path().string());
     form = std::make_unique<TForm1>(Form1Services{&dialogs, &messages, &errors, &saveDialogs});
     form->resize(720, 500);
     form->show();

@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "support/test_support.h"
 #include "ui/form1.h"
 #include "ui/save_test_support.h"
 
@@ -50,6 +51,8 @@ private:
 // A main window whose outside world is recorded.
 struct WindowUnderTest {
     WindowUnderTest();
+    // Holds this window's "Set.ini" and module lists, so no test sees another's settings.
+    TempDir settingsFolder;
     ScriptedDialogs dialogs;
     ScriptedSaveDialogs saveDialogs;
     RecordingMessageSink messages;
