@@ -10,12 +10,9 @@ namespace {
 
 using test::ReadFile;
 using test::TempDir;
+using test::WriteText;
 
 std::string Folder(const TempDir& dir) { return dir.path().string() + "/"; }
-
-void WriteText(const std::filesystem::path& path, const std::string& text) {
-    test::WriteFile(path, std::vector<std::uint8_t>(text.begin(), text.end()));
-}
 
 TEST(AppSettings, AFirstRunTakesEveryDefault) {
     TempDir dir;

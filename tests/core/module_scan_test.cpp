@@ -14,11 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::ReadFile;
 using test::TempDir;
-
-void WriteText(const fs::path& path, const std::string& text) {
-    fs::create_directories(path.parent_path());
-    test::WriteFile(path, std::vector<std::uint8_t>(text.begin(), text.end()));
-}
+using test::WriteText;
 
 // Stands in for the module reader: a file whose text is "icons N" holds N groups.
 int CountFromText(const std::string& path) {

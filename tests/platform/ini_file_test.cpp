@@ -9,10 +9,7 @@ namespace {
 
 using test::ReadFile;
 using test::TempDir;
-
-void WriteText(const std::filesystem::path& path, const std::string& text) {
-    test::WriteFile(path, std::vector<std::uint8_t>(text.begin(), text.end()));
-}
+using test::WriteText;
 
 TEST(IniFile, AMissingFileGivesEveryDefault) {
     TempDir dir;

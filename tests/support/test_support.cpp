@@ -37,6 +37,11 @@ void WriteFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
+void WriteText(const fs::path& path, const std::string& text) {
+    if (path.has_parent_path()) fs::create_directories(path.parent_path());
+    WriteFile(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+}
+
 std::string ShellQuote(const std::string& text) {
     std::string q = "'";
     for (char c : text) q += (c == '\'') ? std::string("'\\''") : std::string(1, c);

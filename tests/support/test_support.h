@@ -28,6 +28,8 @@ private:
 
 std::vector<std::uint8_t> ReadFile(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
+// Writes text as it is, creating the folders on the way.
+void WriteText(const std::filesystem::path& path, const std::string& text);
 
 struct CommandResult {
     int exitCode = -1;

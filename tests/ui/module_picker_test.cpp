@@ -23,11 +23,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::BuiltFixture;
 using test::TempDir;
-
-void WriteText(const fs::path& path, const std::string& text) {
-    fs::create_directories(path.parent_path());
-    test::WriteFile(path, std::vector<std::uint8_t>(text.begin(), text.end()));
-}
+using test::WriteText;
 
 std::string Text(const fs::path& path) {
     const auto bytes = test::ReadFile(path);

@@ -49,8 +49,7 @@ struct SixModules {
 // after replacing them with settingsText when given.
 void Restart(test::WindowUnderTest& w, const std::string& settingsText = "") {
     w.form.reset();
-    if (!settingsText.empty())
-        test::WriteFile(w.settingsFolder / "Set.ini", std::vector<std::uint8_t>(settingsText.begin(), settingsText.end()));
+    if (!settingsText.empty()) test::WriteText(w.settingsFolder / "Set.ini", settingsText);
     SetSettingsFolderForTesting(w.settingsFolder.path().string());
     w.form = std::make_unique<TForm1>(Form1Services{&w.dialogs, &w.messages, &w.errors, &w.saveDialogs});
 }
