@@ -18,6 +18,7 @@ void FuzzDib(Bytes data);
 void FuzzIniFile(Bytes data);
 void FuzzModuleList(Bytes data);
 void FuzzShellLink(Bytes data);
+void FuzzPng(Bytes data);
 
 struct Target {
     std::string_view name;  // also the folder of its seeds and regressions

@@ -41,6 +41,14 @@ Input BitmapFileOf(const test::TestImage& spec) {
     return file;
 }
 
+// The PNG image stored inside an icon file's first entry.
+Input PngOf(const Input& iconFile) {
+    const std::size_t size = iconFile[14] | (iconFile[15] << 8) | (iconFile[16] << 16);
+    const std::size_t offset = iconFile[18] | (iconFile[19] << 8) | (iconFile[20] << 16);
+    return Input(iconFile.begin() + static_cast<std::ptrdiff_t>(offset),
+                 iconFile.begin() + static_cast<std::ptrdiff_t>(offset + size));
+}
+
 std::vector<Input> GeneratedSeeds(std::string_view target) {
     std::vector<Input> seeds;
     if (target == "pe_resources") {
@@ -50,6 +58,8 @@ std::vector<Input> GeneratedSeeds(std::string_view target) {
         seeds.push_back(test::MakeIconFile({{8, 8, 1, 1}, {8, 8, 4, 2}, {8, 8, 8, 3}}));
         seeds.push_back(test::MakeIconFile({{8, 6, 24, 4}, {6, 6, 32, 5}}));
         seeds.push_back(test::ReadFile(test::BuiltFixture("png256.ico")));
+    } else if (target == "png") {
+        seeds.push_back(PngOf(test::ReadFile(test::BuiltFixture("png256.ico"))));
     } else if (target == "dib") {
         for (int bits : {1, 4, 8, 24, 32}) seeds.push_back(BitmapFileOf({5, 4, bits, 7}));
     } else if (target == "ini_file") {
