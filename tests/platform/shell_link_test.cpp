@@ -4,6 +4,7 @@
 
 #include "platform/byte_reader.h"
 #include "platform/shell_link.h"
+#include "support/allocation_probe.h"
 #include "support/shell_link_builder.h"
 #include "support/test_support.h"
 
@@ -85,6 +86,22 @@ TEST(ShellLink, UnreadableShortcutsGiveAnEmptyPath) {
     network.withIdList = true;
     EXPECT_THROW(ParseShellLinkTarget(MakeShellLink(network)), ReadError);
     EXPECT_EQ(ReadShortcutTarget(p.dir.path().string(), p.env), "");  // a folder
+}
+
+// Counted strings claiming more units than the file holds are refused before any string of
+// that length is made, narrow and UTF-16 alike.
+TEST(ShellLink, AbsurdStringCountsAllocateNothing) {
+    for (bool unicode : {true, false}) {
+        ShellLinkSpec spec;
+        spec.relativePath = "a";
+        spec.withIdList = false;
+        spec.unicodeStrings = unicode;
+        std::vector<std::uint8_t> link = MakeShellLink(spec);
+        link[0x4C] = link[0x4D] = 0xFF;  // 65535 units, one present
+        const std::size_t largest = test::LargestAllocationDuring(
+            [&] { EXPECT_THROW(ParseShellLinkTarget(link), ReadError) << unicode; });
+        EXPECT_LT(largest, 4096u) << unicode;
+    }
 }
 
 }  // namespace
