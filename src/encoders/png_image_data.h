@@ -22,6 +22,10 @@ public:
     // Fills out completely or raises EZNBPNG.
     void Read(std::span<std::uint8_t> out);
 
+    // The most bytes the rest of the file could inflate to. Deflate spends at least two bits
+    // on a run of at most 258 bytes, so no stream grows more than 1032-fold.
+    std::uint64_t MostInflatable() const { return (file_.remaining() + stream_.avail_in + 1) * 1032; }
+
     // The offset just past the CRC of the IDAT chunk being read.
     std::uint64_t chunkEnd() const { return chunkEnd_; }
 

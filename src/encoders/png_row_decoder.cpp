@@ -68,10 +68,26 @@ std::vector<Rgb> ImagePalette(const PngHeader& h, const std::vector<Rgb>& palett
     return {};
 }
 
+// The filtered rows of every pass, each with its filter byte: what the image data must
+// inflate to.
+std::uint64_t FilteredBytes(const PngHeader& h) {
+    const int width = static_cast<int>(h.width), height = static_cast<int>(h.height);
+    std::uint64_t total = 0;
+    for (const ImagePass& pass : PassesFor(h.interlace == 1)) {
+        const int passWidth = pass.width(width), passHeight = pass.height(height);
+        if (passWidth == 0 || passHeight == 0) continue;
+        total += static_cast<std::uint64_t>(passHeight) * (h.rowBytes(static_cast<std::uint64_t>(passWidth)) + 1);
+    }
+    return total;
+}
+
 }  // namespace
 
 DecodedPng DecodePngRows(const PngHeader& h, const std::vector<Rgb>& palette, PngImageData& data) {
     const int width = static_cast<int>(h.width), height = static_cast<int>(h.height);
+    // A header may claim far more than the file's data could ever inflate to; the image is
+    // not allocated for such a claim.
+    if (FilteredBytes(h) > data.MostInflatable()) throw EZNBPNG("Read Image (PNG): Read Error");
     DecodedPng out;
     out.image = Bitmap(width, height, h.bitmapBits());
     out.image.palette() = ImagePalette(h, palette);

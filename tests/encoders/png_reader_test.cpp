@@ -14,6 +14,7 @@
 #include "encoders/png_to_bgra.h"
 #include "encoders/save_encoding.h"
 #include "encoders/znb_png.h"
+#include "support/allocation_probe.h"
 #include "support/test_support.h"
 
 namespace zorvane::test {
@@ -289,6 +290,22 @@ TEST(PngReader, HostileFilesFailWithTheirMessage) {
     }
     ExpectPngError(BuildPng(4, 4, 3, 0, {}), "Read Header(PNG): Error Bitdepth");
     ExpectPngError(BuildPng(4, 4, 4, 4, {}), "Read Header(PNG): not Use AlphaChannel");
+}
+
+// A header claiming a 9000 x 9000 image over a few bytes of data is refused before the
+// quarter-gigabyte image is made, interlaced or not; data compressed as far as zlib goes
+// still holds its image.
+TEST(PngReader, AnImageTheDataCannotHoldIsRefusedBeforeAllocation) {
+    for (bool interlaced : {false, true}) {
+        const Bytes png = BuildPng(9000, 9000, 8, 2, Bytes(4 * 13, 0), {}, interlaced);
+        const std::size_t largest =
+            LargestAllocationDuring([&] { ExpectPngError(png, "Read Image (PNG): Read Error"); });
+        EXPECT_LT(largest, std::size_t{1} << 20) << interlaced;
+    }
+    TZNBPNG zeros;
+    zeros.LoadFromStream(BuildPng(3000, 3000, 8, 0, Bytes(3000 * 3001, 0)));
+    EXPECT_EQ(zeros.image().width(), 3000);
+    EXPECT_EQ(zeros.image().row(2999)[2999], 0);
 }
 
 // Every prefix and many corrupted copies of a real file: a clean result or EZNBPNG, nothing
