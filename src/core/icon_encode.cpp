@@ -32,6 +32,16 @@ bool EncodeImageData(std::vector<std::uint8_t>& image, const IconDirEntry& entry
     return AdjustIconImageColors(image, hue, saturation, value, entry.height, entry.width, entry.bitCount, sink);
 }
 
+// The stored image sizes summed before anything is copied: a directory naming one image
+// thousands of times must not turn into gigabytes of copies.
+void CheckGroupSize(const TIconStream& stream, int count, std::uint64_t directoryEnd) {
+    std::uint64_t total = directoryEnd;
+    for (int i = 0; i < count; ++i) {
+        total += DirEntry(stream, i).imageSize;
+        if (total > kMaxIconGroupBytes) throw ReadError();
+    }
+}
+
 bool WriteIfEncoded(const std::string& path, const std::optional<std::vector<std::uint8_t>>& bytes) {
     if (!bytes) return false;
     WriteFileReplacing(path, *bytes);
@@ -45,6 +55,7 @@ std::optional<std::vector<std::uint8_t>> EncodeIconGroup(const TIconStream& stre
     const int count = ImageCount(stream);
     if (count == 0) return std::nullopt;
     const std::uint64_t directoryEnd = kIconHeaderSize + kIconDirEntrySize * static_cast<std::uint64_t>(count);
+    CheckGroupSize(stream, count, directoryEnd);
     const auto head = stream.reader().bytes(0, kIconHeaderSize);
     std::vector<std::uint8_t> out(head.begin(), head.end());
     std::vector<std::uint8_t> images;
@@ -55,9 +66,10 @@ std::optional<std::vector<std::uint8_t>> EncodeIconGroup(const TIconStream& stre
         // The images follow the directory back to back, whatever offsets the stream held.
         entry.imageOffset = static_cast<std::uint32_t>(directoryEnd + images.size());
         entry.imageSize = static_cast<std::uint32_t>(image.size());
+        // Re-encoded PNG images change size; the total is held to the same bound.
+        if (directoryEnd + images.size() + image.size() > kMaxIconGroupBytes) throw ReadError();
         AppendDirEntry(out, entry);
         images.insert(images.end(), image.begin(), image.end());
-        if (directoryEnd + images.size() > 0xFFFFFFFFu) throw ReadError();
     }
     out.insert(out.end(), images.begin(), images.end());
     return out;

@@ -13,6 +13,9 @@ namespace zorvane {
 
 constexpr std::size_t kIconHeaderSize = 6;
 constexpr std::size_t kIconDirEntrySize = 16;
+// Groups larger than this are refused before their images are copied: no real icon comes
+// near it, and a hostile directory may name one large image thousands of times.
+constexpr std::uint64_t kMaxIconGroupBytes = std::uint64_t{1} << 28;
 
 // One directory entry as stored. A width or height byte of 0 stands for 256.
 struct IconDirEntry {

@@ -9,6 +9,7 @@
 #include "core/icon_image.h"
 #include "core/le_bytes.h"
 #include "platform/file_io.h"
+#include "support/allocation_probe.h"
 #include "support/icon_builder.h"
 #include "support/test_support.h"
 
@@ -136,6 +137,23 @@ TEST(EncodeIconGroup, NonSquareAndUnsupportedImagesAreWrittenUntransformed) {
     ASSERT_EQ(sink.messages.size(), 2u);
     EXPECT_EQ(sink.messages[0].text, "16ビットの形式には対応していません。");
     EXPECT_EQ(sink.messages[1].text, "16ビットの形式には対応していません。");
+}
+
+// A directory naming one 64 KB image 4100 times would make a quarter-gigabyte group: it is
+// refused from the directory alone, before any image is copied or converted.
+TEST(EncodeIconGroup, AGroupTooLargeToHoldIsRefusedBeforeCopying) {
+    constexpr std::uint32_t kCount = 4100, kImageBytes = 1u << 16;
+    const std::uint32_t imageOffset = kIconHeaderSize + kIconDirEntrySize * kCount;
+    std::vector<std::uint8_t> file;
+    AppendIconHeader(file, kCount);
+    for (std::uint32_t i = 0; i < kCount; ++i) AppendDirEntry(file, {16, 16, 0, 0, 1, 8, kImageBytes, imageOffset});
+    file.resize(imageOffset + kImageBytes, 0);
+    const TIconStream stream = StreamOf(file);
+    ASSERT_TRUE(IsReadableIconStream(stream));
+    SilentMessageSink sink;
+    const std::size_t largest = test::LargestAllocationDuring(
+        [&] { EXPECT_THROW(EncodeIconGroup(stream, 30, 0, 0, {}, sink), ReadError); });
+    EXPECT_LT(largest, std::size_t{kImageBytes});
 }
 
 TEST(TransformIconImage, TruncatedDataRaisesAndAnEmptyImageIsReported) {
