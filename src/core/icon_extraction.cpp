@@ -1,5 +1,7 @@
 #include "core/icon_extraction.h"
 
+#include <algorithm>
+
 #include "platform/byte_reader.h"
 
 namespace zorvane {
@@ -7,9 +9,6 @@ namespace {
 
 constexpr std::uint64_t kGroupHeaderSize = 6;
 constexpr std::uint64_t kGroupEntrySize = 14;
-// A group larger than this is refused before anything is copied: a hostile group may name
-// one large image thousands of times.
-constexpr std::uint64_t kMaxGroupBytes = std::uint64_t{1} << 28;
 
 struct GroupEntry {
     IconDirEntry entry;  // without its image offset
@@ -38,13 +37,13 @@ std::optional<std::vector<std::uint8_t>> BuildDirectory(const std::vector<GroupE
     AppendIconHeader(out, static_cast<std::uint16_t>(entries.size()));
     std::uint64_t offset = kIconHeaderSize + kIconDirEntrySize * entries.size();
     for (const GroupEntry& g : entries) {
-        if (offset > kMaxGroupBytes) return std::nullopt;
+        if (offset > kMaxIconGroupBytes) return std::nullopt;
         IconDirEntry e = g.entry;
         e.imageOffset = static_cast<std::uint32_t>(offset);
         AppendDirEntry(out, e);
         offset += e.imageSize;
     }
-    if (offset > kMaxGroupBytes) return std::nullopt;
+    if (offset > kMaxIconGroupBytes) return std::nullopt;
     return out;
 }
 
@@ -52,9 +51,9 @@ std::optional<std::vector<std::uint8_t>> BuildDirectory(const std::vector<GroupE
 bool AppendImages(const PeModule& module, const std::vector<GroupEntry>& entries, std::uint16_t language,
                   std::vector<std::uint8_t>& out) {
     for (const GroupEntry& g : entries) {
-        const auto image = CopyIconImageResource(module, g.imageId, language);
+        const auto image = CopyIconImageResource(module, g.imageId, language, g.entry.imageSize);
         if (!image || image->size() < g.entry.imageSize) return false;
-        out.insert(out.end(), image->begin(), image->begin() + g.entry.imageSize);
+        out.insert(out.end(), image->begin(), image->end());
     }
     return true;
 }
@@ -62,9 +61,12 @@ bool AppendImages(const PeModule& module, const std::vector<GroupEntry>& entries
 }  // namespace
 
 std::optional<std::vector<std::uint8_t>> CopyIconImageResource(const PeModule& module, std::uint16_t id,
-                                                               std::optional<std::uint16_t> language) {
-    const auto where = module.Find(kResourceTypeIcon, ResourceName::Id(id), language);
+                                                               std::optional<std::uint16_t> language,
+                                                               std::uint64_t maxBytes) {
+    auto where = module.Find(kResourceTypeIcon, ResourceName::Id(id), language);
     if (!where) return std::nullopt;
+    // Only the bytes wanted are read: a group may name one large resource many times.
+    where->size = static_cast<std::uint32_t>(std::min<std::uint64_t>(where->size, maxBytes));
     return module.Load(*where);
 }
 

@@ -24,10 +24,12 @@ void LoadIconGroup(TIconStream& stream, const PeModule& module, int index);
 // its images is missing or shorter than the group says, so no half group is ever held.
 void BuildIconFileFromGroup(const PeModule& module, const ResourceName& group, TIconStream& stream);
 
-// A copy of the icon image resource with that id: in the given language when stored, else
-// language 0, else the first stored. Nothing when absent or unreadable.
+// A copy of the icon image resource with that id (at most its first maxBytes): in the given
+// language when stored, else language 0, else the first stored. Nothing when absent or
+// unreadable.
 std::optional<std::vector<std::uint8_t>> CopyIconImageResource(const PeModule& module, std::uint16_t id,
-                                                               std::optional<std::uint16_t> language = std::nullopt);
+                                                               std::optional<std::uint16_t> language = std::nullopt,
+                                                               std::uint64_t maxBytes = UINT64_MAX);
 
 // The group-icon names of the module at path, in enumeration order (empty when it is no module).
 std::vector<ResourceName> IconGroupNames(const std::string& path);

@@ -84,6 +84,19 @@ TEST(LoadIconGroup, ADamagedGroupResourceLeavesTheStreamEmpty) {
     for (int g = 0; g < 4; ++g) EXPECT_TRUE(m.Group(g).empty()) << g;
 }
 
+// A group naming one large image over and over takes only the bytes it needs each time, so
+// the module is not read a thousand times over.
+TEST(LoadIconGroup, ARepeatedLargeImageIsReadOnlyAsFarAsTheGroupTakesIt) {
+    const ModuleFile m({GroupOf(1, std::vector<GroupImage>(1000, GroupImage{16, 16, 8, 4, 1})), Image(1, Bytes(1u << 20, 9))});
+    const auto module = PeModule::Open(m.path());
+    ASSERT_TRUE(module);
+    TIconStream s;
+    LoadIconGroup(s, *module, 0);
+    ASSERT_EQ(ImageCount(s), 1000);
+    EXPECT_EQ(ReadIconImage(s, 999), Bytes(4, 9));
+    EXPECT_LT(module->bytesRead(), 256u * 1024);
+}
+
 TEST(LoadIconGroup, IndicesOutsideTheGroupsAndNonModulesLeaveTheStreamEmpty) {
     const ModuleFile m({GroupOf(1, {{16, 16, 4, 296, 1}}), Image(1, Bytes(296, 1))});
     EXPECT_FALSE(m.Group(0).empty());
