@@ -76,6 +76,10 @@ void WriteColorTable(const TGIFColorMap& map, std::vector<std::uint8_t>& out) {
 void TGIFImage::Assign(const Bitmap& source) {
     image_.reset();
     if (source.empty()) return;
+    // A GIF holds each side in 16 bits and the writer one byte per pixel: larger bitmaps
+    // are refused rather than written with wrapped sizes or copied into a huge index buffer.
+    const std::uint64_t pixels = static_cast<std::uint64_t>(source.width()) * static_cast<std::uint64_t>(source.height());
+    if (source.width() > 0xFFFF || source.height() > 0xFFFF || pixels > kMaxBitmapBytes) throw BitmapTooLarge();
     Bitmap reduced;
     const bool indexed = source.bitsPerPixel() <= 8;
     if (!indexed) {

@@ -30,6 +30,7 @@ public:
     // Makes the only image from a 1-, 4- or 8-bit bitmap; a deeper one is first reduced as the
     // save commands do. With the bitmap's transparent flag set, pixels of its transparent
     // colour (white for 1 bit, else the bottom-left pixel's colour) become transparent.
+    // Raises BitmapTooLarge for a side above 65535 or more pixels than kMaxBitmapBytes.
     void Assign(const Bitmap& bitmap);
 
     bool empty() const { return !image_.has_value(); }

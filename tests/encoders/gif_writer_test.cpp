@@ -10,6 +10,7 @@
 #include "encoders/gif_lzw.h"
 #include "encoders/reduce_to_palette.h"
 #include "encoders/save_encoding.h"
+#include "support/allocation_probe.h"
 #include "support/test_support.h"
 
 namespace zorvane::test {
@@ -133,6 +134,20 @@ TEST(GifWriter, MapOptimisationSortsByUseWithItsQuicksort) {
     ordered.Optimize(same);
     EXPECT_EQ(ordered.count(), 3);
     EXPECT_EQ(same, (Bytes{0, 0, 1}));
+}
+
+// Sides beyond 16 bits would be written wrapped, and a 1-bit bitmap within the bitmap limit
+// can hold eight times as many pixels as the writer's one-byte-per-pixel buffer allows:
+// both are refused before the buffer is made. The widest GIF is still written.
+TEST(GifWriter, BitmapsAGifCannotHoldAreRefused) {
+    TGIFImage gif;
+    EXPECT_THROW(gif.Assign(Bitmap(65536, 1, 1)), BitmapTooLarge);
+    EXPECT_THROW(gif.Assign(Bitmap(1, 65536, 8)), BitmapTooLarge);
+    const Bitmap many(65535, 4200, 1);
+    const std::size_t largest = LargestAllocationDuring([&] { EXPECT_THROW(gif.Assign(many), BitmapTooLarge); });
+    EXPECT_LT(largest, std::size_t{1} << 20);
+    const Bytes wide = EncodeGifForSave(Bitmap(65535, 1, 1), false);
+    EXPECT_EQ(Slice(wide, 6, 4), (Bytes{0xFF, 0xFF, 1, 0}));
 }
 
 TEST(GifWriter, ErrorTexts) {
