@@ -10,6 +10,11 @@ namespace zorvane {
 namespace {
 
 long long g_failAfterBytes = -1;
+std::function<void(const std::string&)> g_beforeCreate;
+
+void beforeCreate(const std::string& path) {
+    if (g_beforeCreate) g_beforeCreate(path);
+}
 
 std::string reason(int err) { return std::strerror(err); }
 
@@ -115,12 +120,14 @@ bool SyncFileSystemOf(const std::string& path) {
 }  // namespace
 
 void WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes) {
+    beforeCreate(path);
     RenameOver(WriteTemporary(path, bytes, true), path);
 }
 
 void ReplacingFileBatch::Add(const std::string& path, std::span<const std::uint8_t> bytes) {
     // A new file is written under its own name: there is nothing to protect, and it is
     // removed again if the write fails or the batch is never committed.
+    beforeCreate(path);
     Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (fd.get() < 0 && errno != EEXIST) throw createError(path, errno);
     if (fd.get() < 0) {
@@ -155,5 +162,9 @@ ReplacingFileBatch::~ReplacingFileBatch() {
 }
 
 void SetWriteFailureAfterBytesForTesting(long long bytes) { g_failAfterBytes = bytes; }
+
+void SetBeforeCreateHookForTesting(std::function<void(const std::string& path)> hook) {
+    g_beforeCreate = std::move(hook);
+}
 
 }  // namespace zorvane

@@ -4,6 +4,7 @@
 // file under the user's name nor destroys the file it was meant to replace.
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -45,5 +46,8 @@ private:
 
 // Test hook: when set, the write fails after this many bytes as a full disk would.
 void SetWriteFailureAfterBytesForTesting(long long bytes);
+// Test hook: called with a file's own path just before anything is created for it, so a
+// test can fill the disk or take the folder away in the middle of a command. Empty: none.
+void SetBeforeCreateHookForTesting(std::function<void(const std::string& path)> hook);
 
 }  // namespace zorvane
