@@ -15,6 +15,7 @@
 #include "core/bitmap_file.h"
 #include "core/icon_encode.h"
 #include "export/picture_export.h"
+#include "platform/file_io.h"
 #include "platform/folders.h"
 #include "support/test_support.h"
 #include "ui/form2.h"
@@ -186,6 +187,28 @@ TEST_F(SaveCommandsTest, AllHueBatchStopsOnCancelDeclineOrMissingFolder) {
     w->CreateAll->trigger();
     ASSERT_EQ(w.errors.reports.size(), 1u);
     EXPECT_NE(w.errors.reports[0].find((dir / "gone" / "numbered-0-0-0.ico").string()), std::string::npos);
+}
+
+TEST_F(SaveCommandsTest, AFullDiskMidBatchIsReportedAndKeepsTheFileItWasToReplace) {
+    w->ListView1->selectRow(4);
+    const fs::path third = dir / "numbered-0-4-2.bmp";
+    test::WriteText(third, "older picture");
+    // The disk fills up just as the third picture is written.
+    SetBeforeCreateHookForTesting([&](const std::string& path) {
+        if (path == third.string()) SetWriteFailureAfterBytesForTesting(100);
+    });
+    w.saveDialogs.modalAnswers = {AllHueAnswer(2, true)};
+    w->CreateAll->trigger();
+    SetBeforeCreateHookForTesting({});
+    SetWriteFailureAfterBytesForTesting(-1);
+
+    ASSERT_EQ(w.errors.reports.size(), 1u);
+    EXPECT_NE(w.errors.reports[0].find(third.string()), std::string::npos) << w.errors.reports[0];
+    EXPECT_EQ(ReadFile(dir / "numbered-0-4-0.bmp"), BitmapFileBytes(4, 0));
+    EXPECT_EQ(ReadFile(dir / "numbered-0-4-1.bmp"), BitmapFileBytes(4, 45));
+    const auto old = ReadFile(third);
+    EXPECT_EQ(std::string(old.begin(), old.end()), "older picture");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 3);
 }
 
 TEST_F(SaveCommandsTest, IconFolderCommandTakesOnlyAnExistingFolder) {

@@ -13,6 +13,7 @@
 #include <filesystem>
 
 #include "controls/auto_adjust_icon_grid.h"
+#include "platform/file_io.h"
 #include "platform/folders.h"
 #include "support/shell_link_builder.h"
 #include "support/test_support.h"
@@ -87,6 +88,21 @@ TEST(SettingsWindow, RecentFilesFillBothMenusAndSurviveARestart) {
     // A recent item opens its entry.
     w->RecentPopup->actions()[3]->trigger();
     EXPECT_EQ(w->DG->ModuleName(), m.paths[2]);
+}
+
+TEST(SettingsWindow, SettingsThatCannotBeWrittenOnCloseAreReportedAndTheOldFileStays) {
+    test::WindowUnderTest w;
+    const std::string old = "[SET]\r\nBACKCOLOR=clRed\r\n";
+    test::WriteText(w.settingsFolder / "Set.ini", old);
+    w->IconFolder = "/somewhere/else";
+    SetWriteFailureAfterBytesForTesting(8);
+    w.form.reset();
+    SetWriteFailureAfterBytesForTesting(-1);
+    const auto kept = test::ReadFile(w.settingsFolder / "Set.ini");
+    EXPECT_EQ(std::string(kept.begin(), kept.end()), old);
+    ASSERT_EQ(w.messages.messages.size(), 1u);
+    EXPECT_EQ(w.messages.messages[0].kind, MessageKind::Error);
+    EXPECT_NE(w.messages.messages[0].text.find("Set.ini"), std::string::npos);
 }
 
 TEST(SettingsWindow, AGridColourThatCannotBeReadIsWhiteAndStartUpCompletes) {
