@@ -10,7 +10,14 @@ namespace {
 // Decodes and saves every image (at most 16) as the window's commands would.
 void DecodeAndEncode(TIconStream& stream, const EditOptions& o) {
     SilentMessageSink sink;
-    FillMissingBitCounts(stream);
+    // A bit count whose image header lies past the data ends the listing with the read
+    // error, as in the window, and nothing further is done with that group.
+    bool listed = false;
+    RefusalsAllowed([&] {
+        FillMissingBitCounts(stream);
+        listed = true;
+    });
+    if (!listed) return;
     const int count = std::min(ImageCount(stream), 16);
     for (int i = 0; i < count; ++i) {
         RefusalsAllowed([&] { IconImageToBitmap(stream, i, o.hue, o.saturation, o.value, o.state, sink); });
