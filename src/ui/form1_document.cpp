@@ -89,6 +89,9 @@ void TForm1::DGSelectCell(int col, int row) {
 }
 
 void TForm1::ListGroup() {
+    // A bit count that cannot be read ends the listing with an error: the previous group's
+    // rows must not stay behind as if they belonged to this one.
+    ListView1->setRowCount(0);
     FillMissingBitCounts(IconStream);
     const int count = ImageCount(IconStream);
     SBList->setText(QString("アイコンデータ (計%1個のアイコン)").arg(count));

@@ -208,6 +208,21 @@ TEST(Document, AnErrorInACommandIsReportedAndTheWindowGoesOn) {
     EXPECT_EQ(w->SBInfo->text(), "No.1 : 16px × 16px  色数:8ビット");
 }
 
+TEST(Document, AGroupWhoseBitCountCannotBeReadLeavesNoStaleRows) {
+    // One empty image with bit count 0: its header, 40 bytes at offset 0, runs past the file.
+    std::vector<std::uint8_t> file = {0, 0, 1, 0, 1, 0, 16, 16, 0, 0, 1, 0, 0, 0};
+    file.resize(22 + 8, 0);
+    TempDir dir;
+    test::WriteFile(dir / "short.ico", file);
+    test::WindowUnderTest w;
+    w.Open(BuiltFixture("numbered.dll"));
+    ASSERT_GT(w->ListView1->rowCount(), 1);
+    w.Open(dir / "short.ico");
+    ASSERT_EQ(w.errors.reports.size(), 1u);
+    EXPECT_EQ(w.errors.reports[0], "ストリームからの読み込みエラー");
+    EXPECT_EQ(w->ListView1->rowCount(), 0);
+}
+
 TEST(Document, TheHintBarShowsTheLongPartOfAHint) {
     test::WindowUnderTest w;
     EXPECT_EQ(w->ActionOpen->toolTip(), "開く");
