@@ -24,6 +24,8 @@ Bitmap BitmapFromDIB(TDIB dib) {
     const TBitmapInfoHeader& h = dib.header;
     const long long height = std::llabs(static_cast<long long>(h.height));
     if (height > 0x7FFFFFFF) throw BitmapTooLarge();
+    // No pixels, whatever the other side claims: an empty bitmap, not millions of empty rows.
+    if (h.width == 0 || height == 0) return Bitmap(0, 0, h.bitCount);
     // Rows the data cannot hold are a read past its end; find that out before allocating.
     const std::size_t rowBytes = Bitmap::RowBytesFor(h.width, h.bitCount);
     if (height != 0 && rowBytes > dib.bits.size() / static_cast<std::size_t>(height)) throw ReadError();

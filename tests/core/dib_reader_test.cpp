@@ -128,6 +128,15 @@ TEST(DIBReader, MalformedHeadersRaiseTheirMessages) {
     EXPECT_EQ(LoadError(hugeHeader), "ストリームからの読み込みエラー");
 }
 
+TEST(DIBReader, ASideOfZeroGivesAnEmptyBitmapWhateverTheOtherClaims) {
+    // Millions of rows of no bytes each: the data holds them all, but there is nothing to draw.
+    for (const auto& [width, height] : {std::pair{0, 0x28000000}, std::pair{0x28000000, 0}, std::pair{0, -5}}) {
+        const Bitmap b = Load(BmpFile(width, height, 32, 0, 0, {}));
+        EXPECT_TRUE(b.empty());
+        EXPECT_EQ(b.height(), 0) << width << " x " << height;
+    }
+}
+
 TEST(DIBReader, OldCoreHeaderIsTurnedIntoTheLongForm) {
     std::vector<std::uint8_t> v;
     AppendBitmapFileHeader(v, 14 + 12 + 6 + 4, 14 + 12 + 6);
