@@ -21,8 +21,21 @@ void SetHeightField(std::span<std::uint8_t> image, std::uint32_t value) {
     PutU32le(image.data() + kHeightFieldOffset, value);
 }
 
+namespace {
+
+// A header too short to hold its sides is left to the DIB reader and its messages.
+void CheckIconSides(const ByteReader& header) {
+    if (!header.has(0, kHeightFieldOffset + 4)) return;
+    const std::int64_t width = static_cast<std::int32_t>(header.u32le(kWidthOffset));
+    const std::int64_t height = static_cast<std::int32_t>(header.u32le(kHeightFieldOffset));
+    if (width > kMaxIconSide || height > kMaxIconSide || -height > kMaxIconSide) throw BitmapTooLarge();
+}
+
+}  // namespace
+
 Bitmap DecodeDIBData(std::span<const std::uint8_t> data, unsigned bitCount) {
     if (data.size() > 0xFFFFFFFFu - kBitmapFileHeaderSize) throw ReadError();
+    CheckIconSides(ByteReader(data));
     std::vector<std::uint8_t> file;
     file.reserve(kBitmapFileHeaderSize + data.size());
     AppendBitmapFileHeader(file, static_cast<std::uint32_t>(data.size() + kBitmapFileHeaderSize),

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/icon_image.h"
 #include "encoders/png_error.h"
 #include "encoders/png_header.h"
 #include "encoders/png_to_bgra.h"
@@ -43,7 +44,7 @@ unsigned PngIconBitCount(std::span<const std::uint8_t> image) {
 
 Bitmap DecodePngIconImage(std::span<const std::uint8_t> image) {
     const PngHeader header = FirstHeader(image);
-    if (header.width > kMaxPngIconSide || header.height > kMaxPngIconSide) throw BitmapTooLarge();
+    if (header.width > kMaxIconSide || header.height > kMaxIconSide) throw BitmapTooLarge();
     TZNBPNG png;
     png.LoadFromStream(image);
     return PngToBgra32(png);

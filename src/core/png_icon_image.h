@@ -10,10 +10,6 @@
 
 namespace zorvane {
 
-// Larger PNG images are refused (BitmapTooLarge): icons are at most 256 pixels a side, and
-// a hostile header must not turn into a huge allocation.
-constexpr std::uint32_t kMaxPngIconSide = 1024;
-
 bool IsPngIconImage(std::span<const std::uint8_t> image);
 
 // Bit depth times samples per pixel from the PNG header (32 for 8-bit RGBA); 0 when the

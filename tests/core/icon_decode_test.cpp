@@ -88,6 +88,24 @@ TEST(IconImageToBitmap, RefusesWhatItCannotDecodeWithAMessage) {
     }
 }
 
+TEST(IconImageToBitmap, SidesNoIconHasAreRefusedBeforeTheRowsAreExpanded) {
+    // Run-length data of a few bytes may claim a 16-million-pixel row; a plain image of
+    // 2000 rows would be refused too, before its missing rows are even looked for.
+    auto wideRuns = test::MakeIconImage({32, 32, 8, 1});
+    PutU32le(wideRuns.data() + 4, 0x00FDD43F);
+    PutU32le(wideRuns.data() + 16, 1);  // BI_RLE8
+    auto tall = test::MakeIconImage({32, 32, 8, 1});
+    PutU32le(tall.data() + 8, 4000);
+    auto edge = test::MakeIconImage({1024, 4, 8, 1});
+    SilentMessageSink sink;
+    for (const auto& image : {wideRuns, tall})
+        EXPECT_THROW(IconImageToBitmap(RawStream(image, 8), 0, 0, 0, 0, TransformState{1, false}, sink),
+                     BitmapTooLarge);
+    const auto bitmap = IconImageToBitmap(RawStream(edge, 8), 0, 0, 0, 0, TransformState{}, sink);
+    ASSERT_TRUE(bitmap);
+    EXPECT_EQ(bitmap->width(), 1024);
+}
+
 TEST(IconImageToBitmap, TruncatedImageDataRaisesTheReadError) {
     auto image = test::MakeIconImage({32, 32, 24, 1});
     image.resize(40 + 32 * 96 - 1);  // one byte short of the colour rows
