@@ -1,5 +1,7 @@
+#include "core/icon_by_index.h"
 #include "core/icon_decode.h"
 #include "core/icon_encode.h"
+#include "core/preview_icon.h"
 #include "targets/fuzz_options.h"
 #include "targets/fuzz_targets.h"
 #include "targets/refusals.h"
@@ -7,7 +9,7 @@
 namespace zorvane::fuzz {
 namespace {
 
-// Decodes and saves every image (at most 16) as the window's commands would.
+// Draws, previews, decodes and saves every image (at most 16) as the window would.
 void DecodeAndEncode(TIconStream& stream, const EditOptions& o) {
     SilentMessageSink sink;
     // A bit count whose image header lies past the data ends the listing with the read
@@ -19,7 +21,12 @@ void DecodeAndEncode(TIconStream& stream, const EditOptions& o) {
     });
     if (!listed) return;
     const int count = std::min(ImageCount(stream), 16);
+    IconOfGroup(stream);  // the grid's cell
     for (int i = 0; i < count; ++i) {
+        RefusalsAllowed([&] {
+            std::string infoLine;
+            if (const auto icon = CreatePreviewIcon(stream, i, infoLine)) BuildPreviewBitmap(*icon, o.state, 0xFFFFFF);
+        });
         RefusalsAllowed([&] { IconImageToBitmap(stream, i, o.hue, o.saturation, o.value, o.state, sink); });
         RefusalsAllowed([&] { EncodeIconImage(stream, i, o.hue, o.saturation, o.value, o.state, sink); });
     }
