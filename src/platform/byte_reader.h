@@ -62,6 +62,16 @@ public:
     std::span<const std::uint8_t> bytes(std::uint64_t off, std::uint64_t len) const {
         return {at(off, len), static_cast<std::size_t>(len)};
     }
+    // count little-endian UTF-16 units at off. The whole range is checked before the string
+    // is made, so a count the data cannot hold allocates nothing.
+    std::u16string utf16le(std::uint64_t off, std::uint64_t count) const {
+        if (count > size()) throw ReadError();
+        const std::uint8_t* p = at(off, 2 * count);
+        std::u16string units(static_cast<std::size_t>(count), u'\0');
+        for (std::size_t i = 0; i < units.size(); ++i)
+            units[i] = static_cast<char16_t>(p[2 * i] | (p[2 * i + 1] << 8));
+        return units;
+    }
     // A reader over a sub-range; offsets of the result are relative to off.
     ByteReader sub(std::uint64_t off, std::uint64_t len) const { return ByteReader(bytes(off, len)); }
 
@@ -78,6 +88,7 @@ public:
     std::int32_t readI32le() { return advance(i32le(pos_), 4); }
     std::uint32_t readU32be() { return advance(u32be(pos_), 4); }
     std::span<const std::uint8_t> readBytes(std::uint64_t len) { return advance(bytes(pos_, len), len); }
+    std::u16string readUtf16le(std::uint64_t count) { return advance(utf16le(pos_, count), 2 * count); }
     void skip(std::uint64_t len) { seek(has(pos_, len) ? pos_ + len : size() + 1); }
 
 private:

@@ -64,9 +64,7 @@ std::optional<ResourceName> PeModule::NameOf(const Entry& e) const {
     const std::uint64_t units = ByteReader(*length).u16le(0);
     const auto chars = ReadDirectoryBytes(std::uint64_t{OffsetOf(e.name)} + 2, units * 2);
     if (!chars) return std::nullopt;
-    std::u16string text(units, u'\0');
-    for (std::uint64_t i = 0; i < units; ++i) text[i] = ByteReader(*chars).u16le(i * 2);
-    return ResourceName::Named(std::move(text));
+    return ResourceName::Named(ByteReader(*chars).utf16le(0, units));
 }
 
 // The subdirectory that the entry called name of the table at tableOffset points to.

@@ -63,12 +63,7 @@ std::string readCountedString(ByteReader& r, bool unicode) {
         const auto bytes = r.readBytes(count);
         return AnsiToUtf8(std::string(bytes.begin(), bytes.end()));
     }
-    // The units are taken from the data before the string is made, so a count the file
-    // cannot hold allocates nothing.
-    const ByteReader text(r.readBytes(2ull * count));
-    std::u16string units(count, u'\0');
-    for (std::uint64_t i = 0; i < count; ++i) units[i] = text.u16le(2 * i);
-    return Utf16ToUtf8(units);
+    return Utf16ToUtf8(r.readUtf16le(count));
 }
 
 std::string nativePath(const ShellLinkTarget& target, const std::string& shortcutPath, const FolderEnvironment& env) {

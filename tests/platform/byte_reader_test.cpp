@@ -24,6 +24,8 @@ TEST(ByteReader, RefusesEveryReadThatWouldLeaveTheBuffer) {
     EXPECT_THROW(r.bytes(UINT64_MAX, 1), ReadError);
     EXPECT_NO_THROW(r.bytes(8, 0));
     EXPECT_THROW(r.skip(9), ReadError);
+    EXPECT_THROW(r.utf16le(0, 5), ReadError);
+    EXPECT_THROW(r.utf16le(2, UINT64_MAX / 2 + 1), ReadError);  // twice the count would wrap
 }
 
 TEST(ByteReader, CursorAdvancesAndStopsAtTheEnd) {
@@ -33,6 +35,13 @@ TEST(ByteReader, CursorAdvancesAndStopsAtTheEnd) {
     EXPECT_EQ(r.readU32le(), 2u);
     EXPECT_EQ(r.remaining(), 0u);
     EXPECT_THROW(r.readU8(), ReadError);
+
+    const std::vector<std::uint8_t> text = {0x41, 0, 0x42, 0x30, 0x43, 0};
+    ByteReader t(text);
+    EXPECT_EQ(t.readUtf16le(2), u"A\u3042");
+    EXPECT_EQ(t.tell(), 4u);
+    EXPECT_THROW(t.readUtf16le(2), ReadError);
+    EXPECT_EQ(t.tell(), 4u);
 }
 
 }  // namespace
