@@ -28,7 +28,7 @@ Bitmap BitmapFromDIB(TDIB dib) {
     if (h.width == 0 || height == 0) return Bitmap(0, 0, h.bitCount);
     // Rows the data cannot hold are a read past its end; find that out before allocating.
     const std::size_t rowBytes = Bitmap::RowBytesFor(h.width, h.bitCount);
-    if (height != 0 && rowBytes > dib.bits.size() / static_cast<std::size_t>(height)) throw ReadError();
+    if (rowBytes > dib.bits.size() / static_cast<std::size_t>(height)) throw ReadError();
     Bitmap bitmap(h.width, static_cast<int>(height), h.bitCount);
     bitmap.palette() = PaletteOf(dib);
     const ByteReader bits(dib.bits);
@@ -36,7 +36,7 @@ Bitmap BitmapFromDIB(TDIB dib) {
     for (int d = 0; d < bitmap.height(); ++d) {
         const int source = h.height > 0 ? bitmap.height() - 1 - d : d;
         const auto row = bits.bytes(static_cast<std::uint64_t>(source) * r, r);
-        if (r != 0) std::memcpy(bitmap.row(d), row.data(), r);
+        std::memcpy(bitmap.row(d), row.data(), r);
     }
     return bitmap;
 }
