@@ -63,7 +63,8 @@ print(' '.join(p for p in problems if p) or 'ok')
 )";
 
 TEST(CliImage, PngAndGifShowTheImageWithTheBottomLeftColourTransparent) {
-    if (RunCommand("/usr/bin/python3 -c 'import PIL'").exitCode != 0) GTEST_SKIP() << "python3-pil is not installed";
+    const std::string python = test::PythonWithPillow();
+    if (python.empty()) GTEST_SKIP() << "python3-pil is not installed";
     TempDir dir;
     std::ofstream(dir / "check.py") << kCheck;
     const std::string exe = BuiltFixture("named.exe").string();
@@ -77,7 +78,7 @@ TEST(CliImage, PngAndGifShowTheImageWithTheBottomLeftColourTransparent) {
             const auto r = RunCli(args);
             ASSERT_EQ(r.exitCode, 0) << name << r.err;
         }
-        std::string line = "/usr/bin/python3 " + ShellQuote((dir / "check.py").string());
+        std::string line = python + " " + ShellQuote((dir / "check.py").string());
         for (const auto& p : paths) {
             line += ' ';
             line += ShellQuote(p);

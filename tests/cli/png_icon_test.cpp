@@ -17,10 +17,6 @@ using test::RunCommand;
 using test::ShellQuote;
 using test::TempDir;
 
-constexpr char kPython[] = "/usr/bin/python3";
-
-bool HavePillow() { return RunCommand(std::string(kPython) + " -c 'import PIL'").exitCode == 0; }
-
 void ExpectCli(const std::vector<std::string>& args) {
     const auto r = RunCli(args);
     EXPECT_EQ(r.exitCode, 0) << args[0] << " " << args.back() << ": " << r.err;
@@ -81,12 +77,13 @@ print(' '.join(problems) or 'ok')
 )";
 
 TEST(CliPngIcon, PillowIconsExportWithAlphaAndSaveRecoloured) {
-    if (!HavePillow()) GTEST_SKIP() << "python3-pil is not installed";
+    const std::string python = test::PythonWithPillow();
+    if (python.empty()) GTEST_SKIP() << "python3-pil is not installed";
     TempDir dir;
     std::ofstream(dir / "make.py") << kMake;
     std::ofstream(dir / "compare.py") << kCompare;
     const std::string source = (dir / "pillow.ico").string();
-    ASSERT_EQ(RunCommand(std::string(kPython) + " " + ShellQuote((dir / "make.py").string()) + " " + ShellQuote(source))
+    ASSERT_EQ(RunCommand(python + " " + ShellQuote((dir / "make.py").string()) + " " + ShellQuote(source))
                   .exitCode,
               0);
     // Pillow stores the smaller image first.
@@ -106,7 +103,7 @@ TEST(CliPngIcon, PillowIconsExportWithAlphaAndSaveRecoloured) {
         ExpectCli({"image", source, "0", "1", plain});
         ExpectCli(with({"save", source, "0", group}));
         ExpectCli(with({"image", source, "0", "1", single}));
-        std::string line = std::string(kPython) + " " + ShellQuote((dir / "compare.py").string());
+        std::string line = python + " " + ShellQuote((dir / "compare.py").string());
         for (const auto& p : {source, exported, plain, group, single}) line += " " + ShellQuote(p);
         const auto r = RunCommand(line);
         EXPECT_EQ(r.out, "ok\n") << r.err;

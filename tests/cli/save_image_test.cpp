@@ -89,9 +89,7 @@ std::string PillowPixels(const std::string& python, const std::string& path, con
 }
 
 TEST(CliImage, BitmapFilesOpenInAnIndependentReaderAtEveryDepth) {
-    std::string python;
-    for (const char* p : {"/usr/bin/python3", "python3"})
-        if (python.empty() && RunCommand(std::string(p) + " -c 'import PIL'").exitCode == 0) python = p;
+    const std::string python = test::PythonWithPillow();
     if (python.empty()) GTEST_SKIP() << "python3-pil is not installed";
     TempDir dir;
     for (int i = 0; i < 6; ++i) {

@@ -16,13 +16,6 @@ namespace {
 using test::RunCommand;
 using test::ShellQuote;
 
-// A Python that has the imaging library, or empty.
-std::string PythonWithPillow() {
-    for (const char* python : {"/usr/bin/python3", "python3"})
-        if (RunCommand(std::string(python) + " -c 'import PIL'").exitCode == 0) return python;
-    return {};
-}
-
 // Red, green, blue of every pixel; 16-bit pixels as their 5-bit channels, since readers
 // widen 5 bits to 8 in different ways.
 std::string HexOfPixels(const Bitmap& b) {
@@ -50,7 +43,7 @@ std::string FiveBitChannels(const std::string& hex) {
 }
 
 TEST(BitmapFile, AnIndependentReaderSeesTheDecodedPixels) {
-    const std::string python = PythonWithPillow();
+    const std::string python = test::PythonWithPillow();
     if (python.empty()) GTEST_SKIP() << "python3-pil is not installed";
     std::vector<Bitmap> bitmaps;
     TransformState turned;

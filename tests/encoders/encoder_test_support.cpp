@@ -143,7 +143,9 @@ std::vector<std::string> PillowDump(const std::vector<std::filesystem::path>& fi
                              "    im = Image.open(f); im.load()\n"
                              "    data = bytes(im.getdata()) if sys.argv[1] == '1' else im.convert('RGBA').tobytes()\n"
                              "    print(im.mode, '%dx%d' % im.size, data.hex())\n";
-    std::string line = "/usr/bin/python3 ";
+    std::string line = PythonWithPillow();
+    if (line.empty()) throw std::runtime_error("Pillow missing");
+    line += ' ';
     line += ShellQuote(script.string());
     line += indices ? " 1" : " 0";
     for (const auto& f : files) {

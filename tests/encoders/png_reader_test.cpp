@@ -22,11 +22,10 @@ namespace {
 
 Bytes Rgba(const TZNBPNG& png) { return RgbaWithAlpha(PngToBgra32(png)); }
 
-bool HavePillow() { return RunCommand("/usr/bin/python3 -c 'import PIL'").exitCode == 0; }
-
 // Pillow writes one file per colour type it supports; its own decoding is the expectation.
 TEST(PngReader, ReadsWhatPillowWritesInEveryColourType) {
-    if (!HavePillow()) GTEST_SKIP() << "Pillow missing";
+    const std::string python = PythonWithPillow();
+    if (python.empty()) GTEST_SKIP() << "Pillow missing";
     TempDir dir;
     std::ofstream(dir / "make.py") << R"(import sys
 from PIL import Image
@@ -52,7 +51,7 @@ for name, im in files.items():
     im.save(path, **opts.get(name, {}))
     print(name, Image.open(path).convert('RGBA').tobytes().hex())
 )";
-    const CommandResult made = RunCommand("/usr/bin/python3 " + ShellQuote((dir / "make.py").string()) + " " +
+    const CommandResult made = RunCommand(python + " " + ShellQuote((dir / "make.py").string()) + " " +
                                           ShellQuote(dir.path().string()));
     ASSERT_EQ(made.exitCode, 0) << made.err;
     std::istringstream lines(made.out);

@@ -74,4 +74,10 @@ bool HaveProgram(const std::string& name) {
     return std::system(("command -v " + ShellQuote(name) + " >/dev/null 2>&1").c_str()) == 0;
 }
 
+std::string PythonWithPillow() {
+    for (const char* python : {"/usr/bin/python3", "python3"})
+        if (RunCommand(std::string(python) + " -c 'import PIL'").exitCode == 0) return python;
+    return {};
+}
+
 }  // namespace zorvane::test

@@ -43,5 +43,8 @@ CommandResult RunCli(const std::vector<std::string>& args);
 std::string ShellQuote(const std::string& text);
 // True when an external program is on the PATH.
 bool HaveProgram(const std::string& name);
+// A Python that has the imaging library (the system's first), or empty: the independent
+// reader several tests check our files against.
+std::string PythonWithPillow();
 
 }  // namespace zorvane::test
