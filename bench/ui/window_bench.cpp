@@ -12,7 +12,7 @@
 #include "controls/focus_edge_scroll_bar.h"
 #include "platform/file_io.h"
 #include "support/icon_builder.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 namespace zorvane {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

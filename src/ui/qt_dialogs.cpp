@@ -1,7 +1,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 
-#include "ui/form1_services.h"
+#include "ui/main_window_services.h"
 #include "ui/message_box_sink.h"
 #include "ui/name_filters.h"
 

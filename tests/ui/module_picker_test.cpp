@@ -12,8 +12,8 @@
 
 #include "controls/auto_adjust_icon_grid.h"
 #include "support/test_support.h"
-#include "ui/form3.h"
-#include "ui/form4.h"
+#include "ui/module_picker.h"
+#include "ui/list_builder.h"
 #include "ui/radio_group.h"
 #include "ui_test_support.h"
 

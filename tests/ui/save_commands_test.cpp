@@ -18,8 +18,8 @@
 #include "platform/file_io.h"
 #include "platform/folders.h"
 #include "support/test_support.h"
-#include "ui/form2.h"
-#include "ui/form5.h"
+#include "ui/icon_folder_dialog.h"
+#include "ui/hue_batch_dialog.h"
 #include "ui/radio_group.h"
 #include "ui_test_support.h"
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "support/test_support.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 #include "ui/save_test_support.h"
 
 namespace zorvane::test {

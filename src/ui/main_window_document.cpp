@@ -11,7 +11,7 @@
 #include "controls/auto_adjust_icon_grid.h"
 #include "core/icon_extraction.h"
 #include "core/icon_file.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 #include "ui/preview_image.h"
 
 namespace zorvane {

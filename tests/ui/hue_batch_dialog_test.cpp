@@ -1,4 +1,4 @@
-#include "ui/form5.h"
+#include "ui/hue_batch_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ namespace {
 
 constexpr const char* kInvalidInput = "入力された値が不正です。\r\n範囲内の値を指定してください。";
 
-class Form5Test : public ::testing::Test {
+class HueBatchDialog : public ::testing::Test {
 protected:
     void SetUp() override { test::EnsureApplication(); }
 
@@ -42,7 +42,7 @@ protected:
     RecordingMessageSink messages;
 };
 
-TEST_F(Form5Test, OpensWithDefaults) {
+TEST_F(HueBatchDialog, OpensWithDefaults) {
     auto form = Open();
     form->SetSaveFolder("/icons");
     EXPECT_EQ(form->NumEdit1->Value(), 45);
@@ -54,7 +54,7 @@ TEST_F(Form5Test, OpensWithDefaults) {
     EXPECT_TRUE(form->Edit1->isReadOnly());
 }
 
-TEST_F(Form5Test, StepAndCountFollowEachOtherUntilBothStandStill) {
+TEST_F(HueBatchDialog, StepAndCountFollowEachOtherUntilBothStandStill) {
     auto form = Open();
     form->NumEdit2->setText("7");
     EXPECT_EQ(form->NumEdit1->Value(), 51);
@@ -69,7 +69,7 @@ TEST_F(Form5Test, StepAndCountFollowEachOtherUntilBothStandStill) {
     EXPECT_EQ(form->NumEdit2->Value(), 3);
 }
 
-TEST_F(Form5Test, ArrowsStepWithinTheirRanges) {
+TEST_F(HueBatchDialog, ArrowsStepWithinTheirRanges) {
     auto form = Open();
     form->NumEdit1->SetValue(180);
     form->UpDown1->StepBy(1);
@@ -83,7 +83,7 @@ TEST_F(Form5Test, ArrowsStepWithinTheirRanges) {
     EXPECT_EQ(form->NumEdit1->Value(), 10);
 }
 
-TEST_F(Form5Test, StoredCountDecidesTheOpeningValues) {
+TEST_F(HueBatchDialog, StoredCountDecidesTheOpeningValues) {
     SetStoredCount("[MAKEALLDLG]\nCOUNT=28\n");
     auto form = Open();
     EXPECT_EQ(form->NumEdit1->Value(), 12);
@@ -99,7 +99,7 @@ TEST_F(Form5Test, StoredCountDecidesTheOpeningValues) {
     EXPECT_EQ(messages.messages[0].text, kInvalidInput);
 }
 
-TEST_F(Form5Test, OkValidatesBothFields) {
+TEST_F(HueBatchDialog, OkValidatesBothFields) {
     struct Case {
         const char* field;  // which box is typed into
         const char* text;
@@ -124,7 +124,7 @@ TEST_F(Form5Test, OkValidatesBothFields) {
     }
 }
 
-TEST_F(Form5Test, TransparencyBoxFollowsFormatAndKeepsItsCheck) {
+TEST_F(HueBatchDialog, TransparencyBoxFollowsFormatAndKeepsItsCheck) {
     auto form = Open();
     for (int index : {3, 4, 2, 0, 1}) {
         form->RadioGroup1->item(index)->click();
@@ -136,7 +136,7 @@ TEST_F(Form5Test, TransparencyBoxFollowsFormatAndKeepsItsCheck) {
     EXPECT_EQ(form->Options().format, 1);
 }
 
-TEST_F(Form5Test, CountIsStoredOnlyAfterOk) {
+TEST_F(HueBatchDialog, CountIsStoredOnlyAfterOk) {
     SetStoredCount("[MAKEALLDLG]\nCOUNT=12\n");
     {
         auto form = Open();
@@ -152,7 +152,7 @@ TEST_F(Form5Test, CountIsStoredOnlyAfterOk) {
     EXPECT_EQ(IniFile(iniPath.string()).ReadInteger("MAKEALLDLG", "COUNT", 0), 20);
 }
 
-TEST_F(Form5Test, FolderButtonTakesTheBrowsersChoiceAndLongPathsAreShortened) {
+TEST_F(HueBatchDialog, FolderButtonTakesTheBrowsersChoiceAndLongPathsAreShortened) {
     test::TempDir chosen;
     selectFolder.SetChooser([&](const TSelectFolder::Request&) {
         return std::optional<QString>(QString::fromStdString(chosen.path().string()));

@@ -1,4 +1,4 @@
-#include "ui/form2.h"
+#include "ui/icon_folder_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 namespace zorvane {
 namespace {
 
-TEST(Form2, KeepsTheFullPathAndShowsItShortened) {
+TEST(IconFolderDialog, KeepsTheFullPathAndShowsItShortened) {
     test::EnsureApplication();
     TSelectFolder selectFolder;
     TForm2 form(selectFolder);

@@ -1,4 +1,4 @@
-#include "ui/form5.h"
+#include "ui/hue_batch_dialog.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -12,9 +12,9 @@
 #include "export/export_names.h"
 #include "export/hue_series.h"
 #include "platform/ini_file.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
-#include "ui/form5.h"
+#include "ui/main_window.h"
+#include "ui/icon_folder_dialog.h"
+#include "ui/hue_batch_dialog.h"
 
 namespace zorvane {
 

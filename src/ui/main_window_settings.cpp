@@ -15,8 +15,8 @@
 #include "platform/file_io.h"
 #include "platform/folders.h"
 #include "platform/shell_link.h"
-#include "ui/form1.h"
-#include "ui/form3.h"
+#include "ui/main_window.h"
+#include "ui/module_picker.h"
 #include "ui/radio_group.h"
 #include "ui/version_dialog.h"
 

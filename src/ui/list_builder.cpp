@@ -1,4 +1,4 @@
-#include "ui/form4.h"
+#include "ui/list_builder.h"
 
 #include <QApplication>
 #include <QLabel>

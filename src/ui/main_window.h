@@ -2,9 +2,9 @@
 // The main window: the open file (the document), its icon grid, the image list of the
 // selected group, the enlarged preview with the edit toolbox, and every command.
 //
-// The window's work is spread over files by concern: form1.cpp (construction and layout),
-// form1_commands.cpp (commands, menus, toolbar), form1_document.cpp (open, select, close),
-// form1_preview.cpp (toolbox, preview, zoom), form1_save.cpp and form1_settings.cpp (the
+// The window's work is spread over files by concern: main_window.cpp (construction and layout),
+// main_window_commands.cpp (commands, menus, toolbar), main_window_document.cpp (open, select, close),
+// main_window_preview.cpp (toolbox, preview, zoom), main_window_save.cpp and main_window_settings.cpp (the
 // save commands and the settings, recent files and picker, which hook in there).
 
 #include <QMainWindow>
@@ -19,7 +19,7 @@
 #include "core/icon_stream.h"
 #include "core/transform_state.h"
 #include "export/picture_export.h"
-#include "ui/form1_services.h"
+#include "ui/main_window_services.h"
 #include "ui/save_dialogs.h"
 
 class QAction;
@@ -48,7 +48,7 @@ public:
     explicit TForm1(Form1Services services = QtForm1Services(), QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // --- Document (form1_document.cpp) ---
+    // --- Document (main_window_document.cpp) ---
     void OpenFile(const QString& path);
     void ActionOpenExecute();
     void DGSelectCell(int col, int row);
@@ -68,7 +68,7 @@ public:
     // The selected group's index (G of the file names).
     int GroupIndex() const;
 
-    // --- Save commands, all-hue batch, icon folder (form1_save.cpp) ---
+    // --- Save commands, all-hue batch, icon folder (main_window_save.cpp) ---
     void ActionSaveExecute();
     void ActionReNameSaveExecute();
     void SaveSingleIconExecute();
@@ -78,7 +78,7 @@ public:
     void CreateAllExecute();
     void A2Click();
 
-    // --- Toolbox and preview (form1_preview.cpp) ---
+    // --- Toolbox and preview (main_window_preview.cpp) ---
     void TransButtonClick(int tag);
     void ScrollBarChange(TFocusEdgeScrollBar* bar);
     void ScrollBarScroll(QObject* sender);
@@ -107,7 +107,7 @@ public:
         ActionSaveUpdate();
     }
 
-    // --- Settings, recent files, drops, about box, home page, picker (form1_settings.cpp) ---
+    // --- Settings, recent files, drops, about box, home page, picker (main_window_settings.cpp) ---
     void OpenRecentFile(int index);
     // The dropped paths: one file opens, a shortcut opens its target, anything else is refused.
     void WMDropFiles(const QStringList& paths);
@@ -189,7 +189,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Construction (form1.cpp, form1_commands.cpp).
+    // Construction (main_window.cpp, main_window_commands.cpp).
     void FormCreate();
     void FormDestroy();
     void BuildLayout();
@@ -204,7 +204,7 @@ private:
     void OnTriggered(QAction* action, void (TForm1::*handler)());
     void ReportError(const std::string& text);
 
-    // Document helpers (form1_document.cpp).
+    // Document helpers (main_window_document.cpp).
     void AddRecentFile(const QString& name);
     void ListGroup();
     void ShowNoIcons();
@@ -212,11 +212,11 @@ private:
     void RenderPreview(int index);
     void Recolor();
 
-    // Hooks of the save commands (form1_save.cpp).
+    // Hooks of the save commands (main_window_save.cpp).
     void InstallSaveCommands();
     void SavePicture(ExportFormat format);
     SaveDialogs& SaveDialogsInUse() const;
-    // Hooks of settings, recent files, dropped files and the picker (form1_settings.cpp).
+    // Hooks of settings, recent files, dropped files and the picker (main_window_settings.cpp).
     void InstallSettingsCommands();
     void LoadSettings();
     void SaveSettings();

@@ -10,7 +10,7 @@
 #include "core/color_adjust.h"
 #include "core/icon_compositor.h"
 #include "core/preview_icon.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 #include "ui/preview_image.h"
 
 namespace zorvane {

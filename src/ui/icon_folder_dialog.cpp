@@ -1,4 +1,4 @@
-#include "ui/form2.h"
+#include "ui/icon_folder_dialog.h"
 
 #include <QLabel>
 #include <QLineEdit>

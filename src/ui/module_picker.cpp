@@ -1,4 +1,4 @@
-#include "ui/form3.h"
+#include "ui/module_picker.h"
 
 #include <QEvent>
 #include <QFileInfo>
@@ -17,7 +17,7 @@
 #include "core/icon_file.h"
 #include "platform/file_io.h"
 #include "platform/ini_file.h"
-#include "ui/form4.h"
+#include "ui/list_builder.h"
 #include "ui/hint.h"
 #include "ui/radio_group.h"
 

@@ -10,7 +10,7 @@
 
 #include "controls/auto_adjust_icon_grid.h"
 #include "controls/focus_edge_scroll_bar.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 #include "ui/hint.h"
 #include "ui/toolbar_icons.h"
 
