@@ -2,7 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "core/bitmap.h"
+#include "bitmap/bitmap.h"
 #include "encoders/save_encoding.h"
 
 namespace {

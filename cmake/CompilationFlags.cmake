@@ -8,12 +8,6 @@ if(ZORVANE_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
-# Collects the sources of one layer; new files are picked up without editing lists.
-function(zorvane_glob_sources out dir)
-  file(GLOB_RECURSE found CONFIGURE_DEPENDS ${dir}/*.cpp)
-  set(${out} ${found} PARENT_SCOPE)
-endfunction()
-
 # libFuzzer harnesses: coverage for everything, the sanitizers on.
 if(ZORVANE_FUZZ)
   add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)

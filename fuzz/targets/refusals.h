@@ -2,7 +2,7 @@
 // The errors by which the program refuses bad input with a message. Anything else escaping
 // a harness (bad_alloc, length_error, out_of_range...) is a finding.
 
-#include "core/bitmap.h"
+#include "bitmap/bitmap.h"
 #include "core/dib_reader.h"
 #include "encoders/png_error.h"
 #include "platform/byte_reader.h"

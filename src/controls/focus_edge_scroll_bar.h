@@ -7,7 +7,7 @@
 #include <array>
 #include <vector>
 
-#include "core/bitmap.h"
+#include "bitmap/bitmap.h"
 
 namespace zorvane {
 

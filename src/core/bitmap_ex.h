@@ -1,7 +1,7 @@
 #pragma once
 // A bitmap that loads itself from a bitmap file in memory through the DIB reader.
 
-#include "core/bitmap.h"
+#include "bitmap/bitmap.h"
 #include "core/dib_reader.h"
 
 namespace zorvane {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "core/bitmap.h"
+#include "bitmap/bitmap.h"
 #include "core/transform_state.h"
 
 namespace zorvane {

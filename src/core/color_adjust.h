@@ -8,7 +8,7 @@
 #include <span>
 #include <string>
 
-#include "core/bitmap.h"
+#include "bitmap/bitmap.h"
 #include "platform/message_sink.h"
 
 namespace zorvane {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/bitmap.h"
+#include "bitmap/bitmap.h"
 #include "core/icon_stream.h"
 
 namespace zorvane {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "bitmap/pixel_formats.h"
 #include "core/icon_image.h"
 #include "core/png_icon_image.h"
 #include "platform/byte_reader.h"
@@ -100,22 +101,6 @@ Bitmap StretchColor(const Bitmap& source32, int width, int height) {
 }
 
 }  // namespace
-
-Bitmap To32Bit(const Bitmap& source) {
-    if (source.bitsPerPixel() == 32) return source;
-    Bitmap out(source.width(), source.height(), 32);
-    for (int y = 0; y < source.height(); ++y) {
-        std::uint8_t* dst = out.row(y);
-        for (int x = 0; x < source.width(); ++x) {
-            const Rgb c = source.pixelColor(x, y);
-            dst[4 * x] = c.blue;
-            dst[4 * x + 1] = c.green;
-            dst[4 * x + 2] = c.red;
-            dst[4 * x + 3] = 255;
-        }
-    }
-    return out;
-}
 
 Bitmap StretchToSize(const Bitmap& source, int width, int height, bool monochrome) {
     if (width <= 0 || height <= 0) return Bitmap(0, 0, monochrome ? 1 : 32);

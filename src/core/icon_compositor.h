@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/bitmap.h"
+#include "bitmap/bitmap.h"
 
 namespace zorvane {
 
@@ -27,10 +27,6 @@ IconBitmaps CreateIconBitmaps(std::vector<std::uint8_t> image, int width, int he
 // pixel: 1 bit per pixel (white source pixels become 1) when monochrome, else 32 bits
 // with 32-bit sources keeping their fourth byte.
 Bitmap StretchToSize(const Bitmap& source, int width, int height, bool monochrome);
-
-// The bitmap as 32 bits per pixel; the fourth byte is the source's for 32-bit sources and
-// 255 otherwise.
-Bitmap To32Bit(const Bitmap& source);
 
 // Draws the icon at (x, y) of a 32-bit target, clipped to the target.
 void DrawIcon(Bitmap& target, const IconBitmaps& icon, int x, int y);

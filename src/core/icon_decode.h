@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "core/bitmap.h"
+#include "bitmap/bitmap.h"
 #include "core/icon_stream.h"
 #include "core/transform_state.h"
 #include "platform/message_sink.h"

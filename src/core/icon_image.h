@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "core/bitmap.h"
+#include "bitmap/bitmap.h"
 
 namespace zorvane {
 

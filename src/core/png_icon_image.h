@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-#include "core/bitmap.h"
+#include "bitmap/bitmap.h"
 
 namespace zorvane {
 

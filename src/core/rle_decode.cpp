@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/bitmap.h"
+#include "bitmap/bitmap.h"
 #include "core/dib_reader.h"
 
 namespace zorvane {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/bitmap.h"
+#include "bitmap/bitmap.h"
 
 namespace zorvane {
 

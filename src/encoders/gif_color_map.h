@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "core/bitmap.h"
+#include "bitmap/bitmap.h"
 
 namespace zorvane {
 

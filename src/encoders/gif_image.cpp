@@ -5,7 +5,6 @@
 
 #include "encoders/gif_lzw.h"
 #include "encoders/reduce_to_palette.h"
-#include "platform/file_io.h"
 
 namespace zorvane {
 
@@ -122,7 +121,5 @@ std::vector<std::uint8_t> TGIFImage::SaveToBytes() const {
     out.push_back(0x3B);
     return out;
 }
-
-void TGIFImage::SaveToFile(const std::string& path) const { WriteFileReplacing(path, SaveToBytes()); }
 
 }  // namespace zorvane

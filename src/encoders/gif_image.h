@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/bitmap.h"
+#include "bitmap/bitmap.h"
 #include "encoders/gif_color_map.h"
 
 namespace zorvane {
@@ -38,7 +38,6 @@ public:
 
     // Raises EGIFError.
     std::vector<std::uint8_t> SaveToBytes() const;
-    void SaveToFile(const std::string& path) const;
 
 private:
     std::optional<TGIFSubImage> image_;

@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "encoders/static_colors.h"
-#include "encoders/to_24_bits.h"
+#include "bitmap/pixel_formats.h"
 
 namespace zorvane {
 

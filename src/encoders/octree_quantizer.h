@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "core/bitmap.h"
+#include "bitmap/bitmap.h"
 #include "encoders/color_lookup.h"
 
 namespace zorvane {

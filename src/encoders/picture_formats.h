@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "core/bitmap.h"
+#include "bitmap/bitmap.h"
 
 namespace zorvane {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/bitmap.h"
+#include "bitmap/bitmap.h"
 
 namespace zorvane {
 

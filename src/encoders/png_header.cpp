@@ -3,7 +3,7 @@
 #include <array>
 #include <algorithm>
 
-#include "core/bitmap.h"
+#include "bitmap/bitmap.h"
 #include "encoders/png_error.h"
 #include "platform/byte_reader.h"
 

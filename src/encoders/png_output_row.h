@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "core/bitmap.h"
+#include "bitmap/bitmap.h"
 #include "encoders/adam7.h"
 #include "encoders/png_format.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/bitmap.h"
+#include "bitmap/bitmap.h"
 #include "encoders/png_header.h"
 #include "encoders/png_options.h"
 #include "platform/byte_reader.h"

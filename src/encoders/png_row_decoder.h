@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/bitmap.h"
+#include "bitmap/bitmap.h"
 #include "encoders/png_header.h"
 #include "encoders/png_image_data.h"
 

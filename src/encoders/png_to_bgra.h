@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/bitmap.h"
+#include "bitmap/bitmap.h"
 #include "encoders/znb_png.h"
 
 namespace zorvane {

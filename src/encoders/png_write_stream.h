@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/bitmap.h"
+#include "bitmap/bitmap.h"
 #include "encoders/custom_write_stream.h"
 #include "encoders/png_format.h"
 #include "encoders/png_options.h"

@@ -4,7 +4,7 @@
 
 #include "encoders/dither_engine.h"
 #include "encoders/octree_quantizer.h"
-#include "encoders/to_24_bits.h"
+#include "bitmap/pixel_formats.h"
 
 namespace zorvane {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Brings a true-colour bitmap down to a given palette of up to 256 colours.
 
-#include "core/bitmap.h"
+#include "bitmap/bitmap.h"
 #include "encoders/color_lookup.h"
 
 namespace zorvane {

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "core/bitmap.h"
+#include "bitmap/bitmap.h"
 
 namespace zorvane {
 

@@ -2,7 +2,6 @@
 
 #include "encoders/png_read_stream.h"
 #include "encoders/png_write_stream.h"
-#include "platform/file_io.h"
 
 namespace zorvane {
 
@@ -45,8 +44,6 @@ std::vector<std::uint8_t> TZNBPNG::SaveToBytes() const {
     return bytes;
 }
 
-void TZNBPNG::SaveToFile(const std::string& path) const { WriteFileReplacing(path, SaveToBytes()); }
-
 void TZNBPNG::LoadFromStream(std::span<const std::uint8_t> data) {
     alphaPlane_ = Bitmap();
     TZNBPNGReadStream reader(data);
@@ -65,11 +62,6 @@ void TZNBPNG::LoadFromStream(std::span<const std::uint8_t> data) {
     options.PixelsPerUnitX = read.PixelsPerUnitX;
     options.PixelsPerUnitY = read.PixelsPerUnitY;
     options.Grayscale = read.Grayscale;
-}
-
-void TZNBPNG::LoadFromFile(const std::string& path) {
-    const std::vector<std::uint8_t> data = ReadWholeFile(path);
-    LoadFromStream(data);
 }
 
 }  // namespace zorvane

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/bitmap.h"
+#include "bitmap/bitmap.h"
 #include "encoders/png_options.h"
 
 namespace zorvane {
@@ -33,11 +33,9 @@ public:
     // Copies image, alpha plane and every option.
     void Assign(const TZNBPNG& other);
 
-    // Raise EZNBPNG (and FileError for the file).
+    // Raise EZNBPNG.
     std::vector<std::uint8_t> SaveToBytes() const;
-    void SaveToFile(const std::string& path) const;
     void LoadFromStream(std::span<const std::uint8_t> data);
-    void LoadFromFile(const std::string& path);
 
 private:
     PngClock clock_;

@@ -15,7 +15,7 @@
 #include <functional>
 #include <string>
 
-#include "core/bitmap.h"
+#include "bitmap/bitmap.h"
 #include "core/icon_stream.h"
 #include "core/transform_state.h"
 #include "export/picture_export.h"

@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "controls/select_folder.h"
-#include "core/app_settings.h"
+#include "app/app_settings.h"
 #include "core/icon_encode.h"
 #include "export/export_names.h"
 #include "export/hue_series.h"

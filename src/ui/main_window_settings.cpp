@@ -10,7 +10,7 @@
 #include <QUrl>
 
 #include "controls/auto_adjust_icon_grid.h"
-#include "core/app_settings.h"
+#include "app/app_settings.h"
 #include "platform/color_text.h"
 #include "platform/file_io.h"
 #include "platform/folders.h"

@@ -13,7 +13,7 @@
 #include <algorithm>
 
 #include "controls/auto_adjust_icon_grid.h"
-#include "core/app_settings.h"
+#include "app/app_settings.h"
 #include "core/icon_file.h"
 #include "platform/file_io.h"
 #include "platform/ini_file.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/bitmap.h"
+#include "bitmap/bitmap.h"
 #include "encoders/png_options.h"
 
 namespace zorvane::test {

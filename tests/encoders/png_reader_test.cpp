@@ -14,6 +14,7 @@
 #include "encoders/png_to_bgra.h"
 #include "encoders/save_encoding.h"
 #include "encoders/znb_png.h"
+#include "platform/file_io.h"
 #include "support/allocation_probe.h"
 #include "support/test_support.h"
 
@@ -59,7 +60,7 @@ for name, im in files.items():
     for (std::string name, hex; lines >> name >> hex; ++files) {
         SCOPED_TRACE(name);
         TZNBPNG png;
-        png.LoadFromFile((dir / (name + ".png")).string());
+        png.LoadFromStream(ReadWholeFile((dir / (name + ".png")).string()));
         EXPECT_EQ(Hex(Rgba(png)), hex);
         // A single fully transparent entry is a transparent colour, not an alpha plane.
         if (name == "pal4") {

@@ -9,7 +9,7 @@
 #include <functional>
 #include <set>
 
-#include "core/app_settings.h"
+#include "app/app_settings.h"
 #include "core/icon_encode.h"
 #include "core/icon_file.h"
 #include "core/module_scan.h"

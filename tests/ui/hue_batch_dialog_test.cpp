@@ -25,7 +25,7 @@ constexpr const char* kInvalidInput = "入力された値が不正です。\r\n�
 
 class HueBatchDialog : public ::testing::Test {
 protected:
-    void SetUp() override { test::EnsureApplication(); }
+    void SetUp() override { test::EnsureQtApp(); }
 
     std::unique_ptr<TForm5> Open() {
         return std::make_unique<TForm5>(ini, selectFolder, messages);

@@ -11,7 +11,7 @@ namespace zorvane {
 namespace {
 
 TEST(IconFolderDialog, KeepsTheFullPathAndShowsItShortened) {
-    test::EnsureApplication();
+    test::EnsureQtApp();
     TSelectFolder selectFolder;
     TForm2 form(selectFolder);
     const QString longPath = "/" + QString("a rather long folder/").repeated(10) + "Icons";

@@ -43,7 +43,7 @@ struct PickerFolders {
         fs::copy_file(BuiltFixture("numbered.dll"), system / "b.dll");
         fs::copy_file(BuiltFixture("mixed.dll"), system / "A.DLL");
         WriteText(system / "plain.dll", "no module");
-        test::EnsureApplication();
+        test::EnsureQtApp();
     }
     static QString folder(const fs::path& p) { return QString::fromStdString(p.string() + "/"); }
     std::unique_ptr<TForm3> picker(MessageSink& sink) const {

@@ -11,7 +11,7 @@ namespace zorvane {
 namespace {
 
 TEST(PicturePreview, ShowsSavedPicturesAndNothingForOtherFiles) {
-    test::EnsureApplication();
+    test::EnsureQtApp();
     test::TempDir dir;
     Bitmap bitmap(7, 5, 24);
     for (int x = 0; x < 7; ++x) bitmap.row(1)[3 * x + 2] = 200;  // a red second row

@@ -205,7 +205,7 @@ TEST(VersionDialog, TheLatticeAlternatesItsTwoColoursAndStopsAtTheEdge) {
     EXPECT_EQ(image.pixelColor(3, 5), dark);  // horizontal lines come last
     EXPECT_EQ(image.pixelColor(5, 10), light);
     EXPECT_EQ(image.pixelColor(7, 7), QColor(Qt::black));
-    test::EnsureApplication();
+    test::EnsureQtApp();
     TVersionDialog dialog;
     EXPECT_EQ(dialog.windowTitle(), "バージョン情報");
     EXPECT_TRUE(dialog.Message->text().startsWith("　Zorvane　v1.10\t\n\n"));

@@ -4,15 +4,13 @@
 #include <QTableWidget>
 
 #include "platform/folders.h"
-#include "qt_app.h"
+#include "support/qt_app.h"
 #include "support/icon_builder.h"
 
 namespace zorvane::test {
 
-void EnsureApplication() { EnsureQtApp(); }
-
 WindowUnderTest::WindowUnderTest() {
-    EnsureApplication();
+    EnsureQtApp();
     SetSettingsFolderForTesting(settingsFolder.path().string());
     form = std::make_unique<TForm1>(Form1Services{&dialogs, &messages, &errors, &saveDialogs});
     form->resize(720, 500);

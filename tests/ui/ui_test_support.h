@@ -10,14 +10,12 @@
 #include <optional>
 #include <vector>
 
+#include "support/qt_app.h"
 #include "support/test_support.h"
 #include "ui/main_window.h"
 #include "ui/save_test_support.h"
 
 namespace zorvane::test {
-
-// The application object every widget needs; made once.
-void EnsureApplication();
 
 // Answers the window's dialogs from queues; an empty queue, an empty path or an invalid
 // colour answers "cancelled".

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "core/app_settings.h"
+#include "app/app_settings.h"
 #include "support/test_support.h"
 
 namespace zorvane {

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "support/test_support.h"
-#include "ui_test_support.h"
+#include "support/qt_app.h"
 
 namespace zorvane {
 namespace {
@@ -27,7 +27,7 @@ struct ScriptedChooser {
 };
 
 TEST(SelectFolder, ChoiceBecomesFolderAndIsPreselectedNextTime) {
-    test::EnsureApplication();
+    test::EnsureQtApp();
     test::TempDir dir;
     fs::create_directory(dir / "a");
     TSelectFolder select;
@@ -53,7 +53,7 @@ TEST(SelectFolder, ChoiceBecomesFolderAndIsPreselectedNextTime) {
 }
 
 TEST(SelectFolder, CancelOrNoFolderKeepsFolder) {
-    test::EnsureApplication();
+    test::EnsureQtApp();
     test::TempDir dir;
     test::WriteFile(dir / "file.txt", {1});
     TSelectFolder select;
@@ -74,7 +74,7 @@ TEST(SelectFolder, CancelOrNoFolderKeepsFolder) {
 }
 
 TEST(SelectFolder, LinksAndShortcutsGiveTheirTargetFolder) {
-    test::EnsureApplication();
+    test::EnsureQtApp();
     test::TempDir dir;
     fs::create_directory(dir / "target");
     fs::create_directory_symlink(dir / "target", dir / "link");

@@ -6,7 +6,7 @@
 #include "controls/grid_icon_source.h"
 #include "platform/folders.h"
 #include "support/test_support.h"
-#include "ui_test_support.h"
+#include "support/qt_app.h"
 
 namespace zorvane {
 namespace {
@@ -41,7 +41,7 @@ struct SelectionLog {
 
 class IconGridTest : public ::testing::Test {
 protected:
-    void SetUp() override { test::EnsureApplication(); }
+    void SetUp() override { test::EnsureQtApp(); }
 
     // A grid of the given size with a 17-pixel scroll bar showing a file of n icons.
     std::unique_ptr<TAutoAdjustIconGrid> MakeGrid(int width, int height, int n,

@@ -8,22 +8,9 @@
 #include <stdexcept>
 #include <vector>
 
+#include "bitmap/color.h"
+
 namespace zorvane {
-
-// A colour in the user-interface notation: red in the low byte, then green, then blue.
-using TColor = std::int32_t;
-constexpr TColor kNoColor = -1;
-
-struct Rgb {
-    std::uint8_t red = 0, green = 0, blue = 0;
-    friend bool operator==(const Rgb&, const Rgb&) = default;
-};
-
-constexpr TColor ToTColor(Rgb c) { return c.red | (c.green << 8) | (c.blue << 16); }
-constexpr Rgb FromTColor(TColor c) {
-    return {static_cast<std::uint8_t>(c & 0xFF), static_cast<std::uint8_t>((c >> 8) & 0xFF),
-            static_cast<std::uint8_t>((c >> 16) & 0xFF)};
-}
 
 // Pixel buffers above this size are refused: no icon or export needs more, and a size
 // read from a hostile file must not turn into a huge allocation.

@@ -1,4 +1,4 @@
-#include "core/bitmap.h"
+#include "bitmap/bitmap.h"
 
 namespace zorvane {
 

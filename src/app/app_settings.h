@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/recent_files.h"
+#include "app/recent_files.h"
 #include "platform/ini_file.h"
 
 namespace zorvane {

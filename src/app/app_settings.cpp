@@ -1,4 +1,4 @@
-#include "core/app_settings.h"
+#include "app/app_settings.h"
 
 #include "platform/color_text.h"
 #include "platform/folders.h"

@@ -6,7 +6,7 @@
 #include "controls/bg_box.h"
 #include "controls/focus_edge_scroll_bar.h"
 #include "controls/vista_alt_fix.h"
-#include "ui_test_support.h"
+#include "support/qt_app.h"
 
 namespace zorvane {
 namespace {
@@ -15,7 +15,7 @@ const QRgb kSilver = qRgb(192, 192, 192);
 const QRgb kWhite = qRgb(255, 255, 255);
 
 TEST(BackgroundBox, RepeatsAFourPixelCheckerFromItsTopLeftCorner) {
-    test::EnsureApplication();
+    test::EnsureQtApp();
     TbgBox box;
     const QImage& tile = box.CheckerTile();
     ASSERT_EQ(tile.size(), QSize(8, 8));
@@ -39,7 +39,7 @@ TEST(BackgroundBox, RepeatsAFourPixelCheckerFromItsTopLeftCorner) {
 }
 
 TEST(FocusEdgeScrollBar, StartsAsTheToolboxNeedsAndIgnoresACornerOfZero) {
-    test::EnsureApplication();
+    test::EnsureQtApp();
     TFocusEdgeScrollBar bar;
     EXPECT_EQ(bar.size(), QSize(175, 17));
     EXPECT_EQ(bar.pageStep(), 10);
@@ -73,7 +73,7 @@ TEST(FocusEdgeScrollBar, BracketsCoverArmsOfTheCornerLengthWithoutTheirEndPoints
 }
 
 TEST(FocusEdgeScrollBar, ReportsUserStepsAfterThePositionMovedButNotProgramChanges) {
-    test::EnsureApplication();
+    test::EnsureQtApp();
     TFocusEdgeScrollBar bar;
     bar.setRange(-10, 10);
     std::vector<std::pair<int, int>> seen;  // code, value at the time

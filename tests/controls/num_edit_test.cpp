@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 
-#include "ui_test_support.h"
+#include "support/qt_app.h"
 
 namespace zorvane {
 namespace {
@@ -32,7 +32,7 @@ TEST(NumEditValue, ReadsDecimalWithin32Bits) {
 }
 
 TEST(NumEdit, TypingTakesDigitsOnlyUpToMaxLength) {
-    test::EnsureApplication();
+    test::EnsureQtApp();
     TNumEdit edit;
     EXPECT_EQ(edit.text(), "0");
     EXPECT_TRUE(edit.alignment() & Qt::AlignRight);
@@ -48,7 +48,7 @@ TEST(NumEdit, TypingTakesDigitsOnlyUpToMaxLength) {
 }
 
 TEST(NumEdit, WritingTheShownValueRaisesNoChange) {
-    test::EnsureApplication();
+    test::EnsureQtApp();
     TNumEdit edit;
     int changes = 0;
     QObject::connect(&edit, &QLineEdit::textChanged, [&changes] { ++changes; });
@@ -63,7 +63,7 @@ TEST(NumEdit, WritingTheShownValueRaisesNoChange) {
 }
 
 TEST(NumEdit, RightAlignCanBeTurnedOff) {
-    test::EnsureApplication();
+    test::EnsureQtApp();
     TNumEdit edit;
     edit.SetRightAlign(false);
     EXPECT_FALSE(edit.RightAlign());

@@ -1,4 +1,4 @@
-#include "core/recent_files.h"
+#include "app/recent_files.h"
 
 #include <algorithm>
 
