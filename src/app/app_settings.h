@@ -24,7 +24,7 @@ struct WindowPlacement {
 struct AppSettings {
     RecentFiles recent;
     WindowPlacement window;
-    std::string iconFolder;              // ends without a separator
+    std::string iconFolder;               // ends without a separator
     std::int32_t backColor = 0x00FFFFFF;  // the grid's background, interface colour notation
 };
 

@@ -42,10 +42,14 @@ EditOptions ParseEditOptions(Args args, std::vector<std::string>& rest) {
         }
         if (i + 1 >= args.size()) throw UsageError(a + ": a value is missing");
         const std::string& v = args[++i];
-        if (a == "--hue") edit.hue = ParseInt(v, "--hue");
-        else if (a == "--sat") edit.saturation = ParseInt(v, "--sat");
-        else if (a == "--val") edit.value = ParseInt(v, "--val");
-        else ApplyTurnOps(v, edit.state);
+        if (a == "--hue")
+            edit.hue = ParseInt(v, "--hue");
+        else if (a == "--sat")
+            edit.saturation = ParseInt(v, "--sat");
+        else if (a == "--val")
+            edit.value = ParseInt(v, "--val");
+        else
+            ApplyTurnOps(v, edit.state);
     }
     return edit;
 }

@@ -23,8 +23,10 @@ int WriteAllGroups(const std::string& path, int count, const fs::path& folder) {
     ReplacingFileBatch files;
     for (int g = 0; g < count; ++g) {
         stream.clear();
-        if (module) LoadIconGroup(stream, *module, g);
-        else LoadIconFile(stream, path);
+        if (module)
+            LoadIconGroup(stream, *module, g);
+        else
+            LoadIconFile(stream, path);
         if (stream.empty()) {
             std::cerr << g << ": " << kNoIcons << "\n";
             status = 1;

@@ -27,9 +27,8 @@ std::optional<std::string> TakeValue(std::vector<std::string>& args, const std::
 
 ExportFormat ParseFormat(const std::optional<std::string>& name) {
     constexpr std::pair<const char*, ExportFormat> kNames[] = {
-        {"icon", ExportFormat::GroupIcon}, {"single", ExportFormat::SingleIcon},
-        {"bmp", ExportFormat::Bitmap},     {"png", ExportFormat::Png},
-        {"gif", ExportFormat::Gif},
+        {"icon", ExportFormat::GroupIcon}, {"single", ExportFormat::SingleIcon}, {"bmp", ExportFormat::Bitmap},
+        {"png", ExportFormat::Png},        {"gif", ExportFormat::Gif},
     };
     if (!name) throw UsageError("hues: --format is required");
     for (const auto& [text, format] : kNames)
@@ -69,7 +68,10 @@ int RunHues(Args args, std::ostream& out) {
         throw UsageError("hues: group " + rest[1] + " has no image " + rest[2]);
 
     ConsoleMessageSink sink;
-    const HueSeriesSource source{stream, DocumentBaseName(rest[0]), group, image,
+    const HueSeriesSource source{stream,
+                                 DocumentBaseName(rest[0]),
+                                 group,
+                                 image,
                                  {edit.hue, edit.saturation, edit.value, edit.state}};
     const std::vector<std::string> written = WriteHueSeries(source, options, sink);
     for (const std::string& path : written) out << path << "\n";

@@ -37,9 +37,13 @@ void WriteSingleIcon(const ImageRequest& r) {
 
 void WriteBitmapFile(const ImageRequest& r) { SaveBitmapFile(DecodedImage(r), r.out); }
 
-void WritePngFile(const ImageRequest& r) { WriteFileReplacing(r.out, EncodePngForSave(DecodedImage(r), r.transparent)); }
+void WritePngFile(const ImageRequest& r) {
+    WriteFileReplacing(r.out, EncodePngForSave(DecodedImage(r), r.transparent));
+}
 
-void WriteGifFile(const ImageRequest& r) { WriteFileReplacing(r.out, EncodeGifForSave(DecodedImage(r), r.transparent)); }
+void WriteGifFile(const ImageRequest& r) {
+    WriteFileReplacing(r.out, EncodeGifForSave(DecodedImage(r), r.transparent));
+}
 
 struct OutputFormat {
     const char* extension;  // lower case, with the dot

@@ -12,8 +12,10 @@ int RunScan(Args args, std::ostream& out) {
     if (extension.empty()) throw UsageError("scan: EXT must not be empty");
     NoScanProgress progress;
     ModuleScanner scanner(progress);
-    if (tree) scanner.WalkProgramFilesFolder(args[0], extension);
-    else scanner.WalkSystemFolder(args[0], extension);
+    if (tree)
+        scanner.WalkProgramFilesFolder(args[0], extension);
+    else
+        scanner.WalkSystemFolder(args[0], extension);
     for (const std::string& line : scanner.FileList()) out << line << "\n";
     return 0;
 }

@@ -142,8 +142,10 @@ void TAutoAdjustIconGrid::MoveTo(int col, int row) {
 
 void TAutoAdjustIconGrid::ShowCurrent() {
     auto reveal = [](QScrollBar* bar, int start, int cell, int view) {
-        if (start < bar->value()) bar->setValue(start);
-        else if (start + cell > bar->value() + view) bar->setValue(start + cell - view);
+        if (start < bar->value())
+            bar->setValue(start);
+        else if (start + cell > bar->value() + view)
+            bar->setValue(start + cell - view);
     };
     reveal(verticalScrollBar(), row_ * cellHeight_, cellHeight_, viewport()->height());
     reveal(horizontalScrollBar(), col_ * cellWidth_, cellWidth_, viewport()->width());
@@ -160,8 +162,7 @@ void TAutoAdjustIconGrid::paintEvent(QPaintEvent* event) {
     const int lastRow = std::min(rowCount_ - 1, dirty.bottom() / cellHeight_);
     for (int row = firstRow; row <= lastRow; ++row)
         for (int col = firstCol; col <= lastCol; ++col)
-            PaintCell(p, col, row,
-                      QRect(col * cellWidth_ - dx, row * cellHeight_ - dy, cellWidth_, cellHeight_));
+            PaintCell(p, col, row, QRect(col * cellWidth_ - dx, row * cellHeight_ - dy, cellWidth_, cellHeight_));
 }
 
 void TAutoAdjustIconGrid::PaintCell(QPainter& p, int col, int row, const QRect& cell) {
@@ -176,8 +177,10 @@ void TAutoAdjustIconGrid::PaintCell(QPainter& p, int col, int row, const QRect& 
 
 void TAutoAdjustIconGrid::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
-    if (!moduleName_.isEmpty()) AdjustLayout();
-    else UpdateScrollRange();
+    if (!moduleName_.isEmpty())
+        AdjustLayout();
+    else
+        UpdateScrollRange();
 }
 
 void TAutoAdjustIconGrid::mousePressEvent(QMouseEvent* event) {
@@ -188,11 +191,11 @@ void TAutoAdjustIconGrid::mousePressEvent(QMouseEvent* event) {
 
 void TAutoAdjustIconGrid::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-        case Qt::Key_Left: MoveTo(col_ - 1, row_); break;
-        case Qt::Key_Right: MoveTo(col_ + 1, row_); break;
-        case Qt::Key_Up: MoveTo(col_, row_ - 1); break;
-        case Qt::Key_Down: MoveTo(col_, row_ + 1); break;
-        default: QAbstractScrollArea::keyPressEvent(event);
+    case Qt::Key_Left: MoveTo(col_ - 1, row_); break;
+    case Qt::Key_Right: MoveTo(col_ + 1, row_); break;
+    case Qt::Key_Up: MoveTo(col_, row_ - 1); break;
+    case Qt::Key_Down: MoveTo(col_, row_ + 1); break;
+    default: QAbstractScrollArea::keyPressEvent(event);
     }
 }
 

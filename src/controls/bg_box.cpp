@@ -17,9 +17,7 @@ QImage MakeCheckerTile() {
 
 }  // namespace
 
-TbgBox::TbgBox(QWidget* parent) : QWidget(parent), tile_(MakeCheckerTile()) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
+TbgBox::TbgBox(QWidget* parent) : QWidget(parent), tile_(MakeCheckerTile()) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 void TbgBox::paintEvent(QPaintEvent*) {
     QPainter p(this);

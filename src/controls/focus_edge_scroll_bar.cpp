@@ -9,13 +9,13 @@ namespace {
 
 int ScrollCodeOf(int action) {
     switch (action) {
-        case QAbstractSlider::SliderSingleStepSub: return SB_LINELEFT;
-        case QAbstractSlider::SliderSingleStepAdd: return SB_LINERIGHT;
-        case QAbstractSlider::SliderPageStepSub: return SB_PAGELEFT;
-        case QAbstractSlider::SliderPageStepAdd: return SB_PAGERIGHT;
-        case QAbstractSlider::SliderToMinimum: return SB_LEFT;
-        case QAbstractSlider::SliderToMaximum: return SB_RIGHT;
-        default: return SB_THUMBTRACK;
+    case QAbstractSlider::SliderSingleStepSub: return SB_LINELEFT;
+    case QAbstractSlider::SliderSingleStepAdd: return SB_LINERIGHT;
+    case QAbstractSlider::SliderPageStepSub: return SB_PAGELEFT;
+    case QAbstractSlider::SliderPageStepAdd: return SB_PAGERIGHT;
+    case QAbstractSlider::SliderToMinimum: return SB_LEFT;
+    case QAbstractSlider::SliderToMaximum: return SB_RIGHT;
+    default: return SB_THUMBTRACK;
     }
 }
 
@@ -69,10 +69,8 @@ void TFocusEdgeScrollBar::paintEvent(QPaintEvent* event) {
     bracketsOnce_ = false;
     if (!draw) return;
     QPainter p(this);
-    p.setPen(QColor::fromRgb(FromTColor(edgeColor_).red, FromTColor(edgeColor_).green,
-                             FromTColor(edgeColor_).blue));
-    for (const QPoint& pt : BracketPixels(width(), height(), static_cast<int>(cornerSize_)))
-        p.drawPoint(pt);
+    p.setPen(QColor::fromRgb(FromTColor(edgeColor_).red, FromTColor(edgeColor_).green, FromTColor(edgeColor_).blue));
+    for (const QPoint& pt : BracketPixels(width(), height(), static_cast<int>(cornerSize_))) p.drawPoint(pt);
 }
 
 void TFocusEdgeScrollBar::focusInEvent(QFocusEvent* event) {

@@ -35,9 +35,7 @@ TSelectFolder::TSelectFolder(QObject* parent)
 bool TSelectFolder::Execute() {
     try {
         const Request request{title_,
-                              options_.testFlag(TSelectFolderOption::sfoUseInitialFolder)
-                                  ? initialFolder_
-                                  : folder_,
+                              options_.testFlag(TSelectFolderOption::sfoUseInitialFolder) ? initialFolder_ : folder_,
                               options_.testFlag(TSelectFolderOption::sfoUseNewStyle)};
         const std::optional<QString> chosen = chooser_ ? chooser_(request) : RunDialog(request);
         if (!chosen) return false;
@@ -55,8 +53,7 @@ std::optional<QString> TSelectFolder::ResolveToFolder(const QString& chosen) con
     QFileInfo info(chosen);
     if (info.isSymLink()) {
         info = QFileInfo(info.canonicalFilePath());
-    } else if (info.isFile() && info.suffix().compare("lnk", Qt::CaseInsensitive) == 0 &&
-               resolveShortcut_) {
+    } else if (info.isFile() && info.suffix().compare("lnk", Qt::CaseInsensitive) == 0 && resolveShortcut_) {
         info = QFileInfo(resolveShortcut_(chosen));
     }
     if (!info.isDir()) return std::nullopt;  // nothing in the file system to hand back

@@ -34,8 +34,8 @@ void AppendBitmapFileHeader(std::vector<std::uint8_t>& out, std::uint32_t fileSi
     AppendU32le(out, pixelOffset);
 }
 
-void AppendInfoHeader(std::vector<std::uint8_t>& out, int width, int height, int bitsPerPixel,
-                      std::uint32_t imageBytes, std::uint32_t colorsUsed) {
+void AppendInfoHeader(std::vector<std::uint8_t>& out, int width, int height, int bitsPerPixel, std::uint32_t imageBytes,
+                      std::uint32_t colorsUsed) {
     AppendU32le(out, kBitmapInfoHeaderSize);
     AppendU32le(out, static_cast<std::uint32_t>(width));
     AppendU32le(out, static_cast<std::uint32_t>(height));

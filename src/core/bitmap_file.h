@@ -16,8 +16,8 @@ constexpr std::uint32_t kBitmapInfoHeaderSize = 40;
 // Type "BM", file size, two reserved zeros, offset of the pixel data.
 void AppendBitmapFileHeader(std::vector<std::uint8_t>& out, std::uint32_t fileSize, std::uint32_t pixelOffset);
 // A 40-byte information header without compression (height positive: rows bottom-up).
-void AppendInfoHeader(std::vector<std::uint8_t>& out, int width, int height, int bitsPerPixel,
-                      std::uint32_t imageBytes, std::uint32_t colorsUsed);
+void AppendInfoHeader(std::vector<std::uint8_t>& out, int width, int height, int bitsPerPixel, std::uint32_t imageBytes,
+                      std::uint32_t colorsUsed);
 // The bitmap's rows bottom row first, each padded to 32 bits.
 void AppendRowsBottomUp(std::vector<std::uint8_t>& out, const Bitmap& bitmap);
 

@@ -238,9 +238,8 @@ void AdjustColorRGB(int hue, int saturation, int value, std::uint32_t rgb, std::
     dest[2] = static_cast<std::uint8_t>(c >> 16);
 }
 
-bool AdjustIconImageColors(std::span<std::uint8_t> image, int hue, int saturation, int value,
-                           std::uint8_t heightByte, std::uint8_t widthByte, std::uint16_t dirBitCount,
-                           MessageSink& sink) {
+bool AdjustIconImageColors(std::span<std::uint8_t> image, int hue, int saturation, int value, std::uint8_t heightByte,
+                           std::uint8_t widthByte, std::uint16_t dirBitCount, MessageSink& sink) {
     const unsigned bitCount = dirBitCount != 0 ? dirBitCount : ByteReader(image).u16le(14);
     switch (bitCount) {
     case 1:

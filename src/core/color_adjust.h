@@ -38,14 +38,12 @@ void AdjustColorRGB(int hue, int saturation, int value, std::uint32_t rgb, std::
 // byte of 0 meaning 256).
 // dirBitCount 0 takes the header's bit count. Other depths are refused with a message and
 // false. Data too short for the colours it claims raises ReadError.
-bool AdjustIconImageColors(std::span<std::uint8_t> image, int hue, int saturation, int value,
-                           std::uint8_t heightByte, std::uint8_t widthByte, std::uint16_t dirBitCount,
-                           MessageSink& sink);
+bool AdjustIconImageColors(std::span<std::uint8_t> image, int hue, int saturation, int value, std::uint8_t heightByte,
+                           std::uint8_t widthByte, std::uint16_t dirBitCount, MessageSink& sink);
 
 // A 32-bit copy of source with every pixel converted except those of exactly keyColor
 // (user-interface notation); the fourth bytes stay.
-Bitmap AdjustPreviewColors(const Bitmap& source, int hue, int saturation, int value,
-                           TColor keyColor = PreviewKeyColor);
+Bitmap AdjustPreviewColors(const Bitmap& source, int hue, int saturation, int value, TColor keyColor = PreviewKeyColor);
 
 // A 32-bit copy of source with every pixel converted; the fourth bytes (alpha) stay.
 Bitmap AdjustBitmapColors(const Bitmap& source, int hue, int saturation, int value);

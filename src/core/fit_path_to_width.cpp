@@ -42,8 +42,7 @@ std::string CutFirstFolder(std::string dir, char sep) {
 
 }  // namespace
 
-std::string FitPathToWidth(const std::string& path, const TextWidthMeasure& width, int maxWidth,
-                           char separator) {
+std::string FitPathToWidth(const std::string& path, const TextWidthMeasure& width, int maxWidth, char separator) {
     if (width(path) < maxWidth) return path;
     PathParts parts = SplitPath(path, separator);
     const std::string rootMarker = std::string(1, separator) + "..." + separator;

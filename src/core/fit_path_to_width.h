@@ -13,7 +13,6 @@ using TextWidthMeasure = std::function<int(const std::string&)>;
 // The path itself when it is narrower than maxWidth; otherwise the path with leading
 // folders cut one at a time until it fits or only the last name is left (which may still
 // be too wide). separator is the path separator of the path's notation.
-std::string FitPathToWidth(const std::string& path, const TextWidthMeasure& width, int maxWidth,
-                           char separator = '/');
+std::string FitPathToWidth(const std::string& path, const TextWidthMeasure& width, int maxWidth, char separator = '/');
 
 }  // namespace zorvane

@@ -78,8 +78,9 @@ Bitmap StretchMonochrome(const Bitmap& source, int width, int height) {
     const Rgb white{255, 255, 255};
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            out.setPixelIndex(x, y, source.pixelColor(xs[static_cast<std::size_t>(x)],
-                                                      ys[static_cast<std::size_t>(y)]) == white);
+            out.setPixelIndex(x, y,
+                              source.pixelColor(xs[static_cast<std::size_t>(x)], ys[static_cast<std::size_t>(y)]) ==
+                                  white);
     return out;
 }
 

@@ -13,8 +13,8 @@ struct Adjustment {
 };
 
 // A bitmap-format image at its own depth, its colours adjusted on the data.
-std::optional<Bitmap> DecodeDIBImage(std::vector<std::uint8_t>& image, const IconDirEntry& entry,
-                                     const Adjustment& a, MessageSink& sink) {
+std::optional<Bitmap> DecodeDIBImage(std::vector<std::uint8_t>& image, const IconDirEntry& entry, const Adjustment& a,
+                                     MessageSink& sink) {
     const std::uint32_t heightField = HalveHeightField(image);
     const unsigned bitCount = ByteReader(image).u16le(kBitCountOffset);
     if (!IsIconDepth(bitCount)) {

@@ -13,8 +13,8 @@ constexpr std::uint32_t kSingleImageOffset = kIconHeaderSize + kIconDirEntrySize
 
 // A PNG image decoded, turned when square, recoloured pixel by pixel with its alpha kept,
 // and compressed again: its byte size changes.
-std::vector<std::uint8_t> EncodePngImageData(std::span<const std::uint8_t> image, int hue, int saturation,
-                                             int value, const TransformState& state) {
+std::vector<std::uint8_t> EncodePngImageData(std::span<const std::uint8_t> image, int hue, int saturation, int value,
+                                             const TransformState& state) {
     Bitmap bitmap = DecodePngIconImage(image);
     if (state.active() && bitmap.width() == bitmap.height()) bitmap = ApplyTransform(bitmap, state);
     return EncodeRgbaPng(AdjustBitmapColors(bitmap, hue, saturation, value));
@@ -22,8 +22,8 @@ std::vector<std::uint8_t> EncodePngImageData(std::span<const std::uint8_t> image
 
 // One image's data as it goes into a file: geometry first, on the unadjusted data, then
 // colours. Returns false when the adjustment refused the image's depth.
-bool EncodeImageData(std::vector<std::uint8_t>& image, const IconDirEntry& entry, int hue, int saturation,
-                     int value, const TransformState& state, MessageSink& sink) {
+bool EncodeImageData(std::vector<std::uint8_t>& image, const IconDirEntry& entry, int hue, int saturation, int value,
+                     const TransformState& state, MessageSink& sink) {
     if (IsPngIconImage(image)) {
         image = EncodePngImageData(image, hue, saturation, value, state);
         return true;
@@ -50,8 +50,8 @@ bool WriteIfEncoded(const std::string& path, const std::optional<std::vector<std
 
 }  // namespace
 
-std::optional<std::vector<std::uint8_t>> EncodeIconGroup(const TIconStream& stream, int hue, int saturation,
-                                                         int value, const TransformState& state, MessageSink& sink) {
+std::optional<std::vector<std::uint8_t>> EncodeIconGroup(const TIconStream& stream, int hue, int saturation, int value,
+                                                         const TransformState& state, MessageSink& sink) {
     const int count = ImageCount(stream);
     if (count == 0) return std::nullopt;
     const std::uint64_t directoryEnd = kIconHeaderSize + kIconDirEntrySize * static_cast<std::uint64_t>(count);
@@ -75,9 +75,8 @@ std::optional<std::vector<std::uint8_t>> EncodeIconGroup(const TIconStream& stre
     return out;
 }
 
-std::optional<std::vector<std::uint8_t>> EncodeIconImage(const TIconStream& stream, int index, int hue,
-                                                         int saturation, int value, const TransformState& state,
-                                                         MessageSink& sink) {
+std::optional<std::vector<std::uint8_t>> EncodeIconImage(const TIconStream& stream, int index, int hue, int saturation,
+                                                         int value, const TransformState& state, MessageSink& sink) {
     IconDirEntry entry = DirEntry(stream, index);
     std::vector<std::uint8_t> image = ReadIconImage(stream, index);
     if (!EncodeImageData(image, entry, hue, saturation, value, state, sink)) return std::nullopt;

@@ -27,12 +27,11 @@ void TransformIconImage(std::span<std::uint8_t> image, const TransformState& sta
 // The whole group: the stream's header and directory with the image offsets recomputed back
 // to back, then every image transformed and adjusted. An image whose depth the adjustment
 // refuses is written without colour change, after its message. Nothing for an empty group.
-std::optional<std::vector<std::uint8_t>> EncodeIconGroup(const TIconStream& stream, int hue, int saturation,
-                                                         int value, const TransformState& state, MessageSink& sink);
+std::optional<std::vector<std::uint8_t>> EncodeIconGroup(const TIconStream& stream, int hue, int saturation, int value,
+                                                         const TransformState& state, MessageSink& sink);
 // A single-image icon file (count 1, image at offset 22); nothing when the adjustment refuses.
-std::optional<std::vector<std::uint8_t>> EncodeIconImage(const TIconStream& stream, int index, int hue,
-                                                         int saturation, int value, const TransformState& state,
-                                                         MessageSink& sink);
+std::optional<std::vector<std::uint8_t>> EncodeIconImage(const TIconStream& stream, int index, int hue, int saturation,
+                                                         int value, const TransformState& state, MessageSink& sink);
 
 // True when the file was written. File errors raise FileError.
 bool SaveIconGroup(const TIconStream& stream, const std::string& path, int hue, int saturation, int value,

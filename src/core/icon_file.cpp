@@ -57,8 +57,10 @@ int IconCountOfFile(const std::string& path) {
 
 void LoadGroupOfFile(TIconStream& stream, const std::string& path, int index) {
     if (IsIconFilePath(path)) {
-        if (index == 0) LoadIconFile(stream, path);
-        else stream.clear();
+        if (index == 0)
+            LoadIconFile(stream, path);
+        else
+            stream.clear();
         return;
     }
     stream.clear();

@@ -56,9 +56,7 @@ void TIconStream::read(std::span<std::uint8_t> out) {
     pos_ += out.size();
 }
 
-int ImageCount(const TIconStream& stream) {
-    return stream.empty() ? 0 : stream.reader().u16le(4);
-}
+int ImageCount(const TIconStream& stream) { return stream.empty() ? 0 : stream.reader().u16le(4); }
 
 IconDirEntry DirEntry(const TIconStream& stream, int index) {
     const ByteReader r = stream.reader();
@@ -122,8 +120,8 @@ void AppendDirEntry(std::vector<std::uint8_t>& out, const IconDirEntry& entry) {
 }
 
 void AppendIconHeader(std::vector<std::uint8_t>& out, std::uint16_t count) {
-    const std::uint8_t b[kIconHeaderSize] = {0, 0, 1, 0, static_cast<std::uint8_t>(count),
-                                             static_cast<std::uint8_t>(count >> 8)};
+    const std::uint8_t b[kIconHeaderSize] =
+        {0, 0, 1, 0, static_cast<std::uint8_t>(count), static_cast<std::uint8_t>(count >> 8)};
     out.insert(out.end(), b, b + kIconHeaderSize);
 }
 

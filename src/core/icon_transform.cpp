@@ -14,17 +14,16 @@ namespace zorvane {
 namespace {
 
 struct IconLayout {
-    std::uint64_t side = 0;        // width and height of the colour image
+    std::uint64_t side = 0;  // width and height of the colour image
     unsigned bitCount = 0;
-    std::uint64_t colorPart = 0;   // header and colour table
-    std::uint64_t rowBytes = 0;    // one colour row
-    std::uint64_t maskBytes = 0;   // the whole AND mask
+    std::uint64_t colorPart = 0;  // header and colour table
+    std::uint64_t rowBytes = 0;   // one colour row
+    std::uint64_t maskBytes = 0;  // the whole AND mask
 };
 
 // Raises ReadError unless the colour rows and the mask fit in the data.
 void CheckFits(const IconLayout& l, std::uint64_t size) {
-    if (l.side > size || l.rowBytes > size || l.colorPart + l.side * l.rowBytes + l.maskBytes > size)
-        throw ReadError();
+    if (l.side > size || l.rowBytes > size || l.colorPart + l.side * l.rowBytes + l.maskBytes > size) throw ReadError();
 }
 
 // The mask as a 1-bit bitmap: black for shown pixels, white for transparent ones.
@@ -47,8 +46,8 @@ std::vector<std::uint8_t> RowsOf(const Bitmap& bitmap) {
 void WriteColorHeader(std::span<std::uint8_t> image, const IconLayout& l) {
     std::vector<std::uint8_t> header;
     const int side = static_cast<int>(l.side);
-    AppendInfoHeader(header, side, side, static_cast<int>(l.bitCount),
-                     static_cast<std::uint32_t>(l.side * l.rowBytes), 0);
+    AppendInfoHeader(header, side, side, static_cast<int>(l.bitCount), static_cast<std::uint32_t>(l.side * l.rowBytes),
+                     0);
     std::copy(header.begin(), header.end(), image.begin());
 }
 

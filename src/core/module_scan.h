@@ -59,8 +59,8 @@ public:
     // is written after a cancel, so an older list file stays as it was.
     bool ScanSystemFolder(const std::string& root, const std::string& listFilePath, const std::string& extension,
                           MessageSink& sink);
-    bool ScanProgramFilesFolder(const std::string& root, const std::string& listFilePath,
-                                const std::string& extension, MessageSink& sink);
+    bool ScanProgramFilesFolder(const std::string& root, const std::string& listFilePath, const std::string& extension,
+                                MessageSink& sink);
 
     const std::vector<std::string>& FileList() const { return fileList_; }
     int ValidFileCount() const { return validFileCount_; }

@@ -31,7 +31,8 @@ PngHeader FirstHeader(std::span<const std::uint8_t> image) {
 }  // namespace
 
 bool IsPngIconImage(std::span<const std::uint8_t> image) {
-    return image.size() >= kPngSignature.size() && std::equal(kPngSignature.begin(), kPngSignature.end(), image.begin());
+    return image.size() >= kPngSignature.size() &&
+           std::equal(kPngSignature.begin(), kPngSignature.end(), image.begin());
 }
 
 unsigned PngIconBitCount(std::span<const std::uint8_t> image) {

@@ -12,7 +12,7 @@ namespace zorvane {
 namespace {
 
 struct RleFormat {
-    const char* name;  // prefixes every message
+    const char* name;        // prefixes every message
     int firstBadDataNumber;  // end of line, delta, absolute run, encoded run follow in order
     int bitCount;
     std::uint32_t compression;

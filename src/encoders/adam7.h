@@ -14,7 +14,13 @@ struct ImagePass {
 };
 
 inline constexpr std::array<ImagePass, 7> kAdam7Passes{{
-    {0, 0, 8, 8}, {4, 0, 8, 8}, {0, 4, 4, 8}, {2, 0, 4, 4}, {0, 2, 2, 4}, {1, 0, 2, 2}, {0, 1, 1, 2},
+    {0, 0, 8, 8},
+    {4, 0, 8, 8},
+    {0, 4, 4, 8},
+    {2, 0, 4, 4},
+    {0, 2, 2, 4},
+    {1, 0, 2, 2},
+    {0, 1, 1, 2},
 }};
 inline constexpr std::array<ImagePass, 1> kSinglePass{{{0, 0, 1, 1}}};
 

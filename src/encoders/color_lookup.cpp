@@ -21,7 +21,8 @@ long FarSquared(int v, int low) {
 }  // namespace
 
 TSlowColorLookup::TSlowColorLookup(const TPalette& palette)
-    : entries_(palette.begin(), palette.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(palette.size(), 256))),
+    : entries_(palette.begin(),
+               palette.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(palette.size(), 256))),
       cells_(kCells),
       cellReady_(kCells, false) {}
 

@@ -77,7 +77,8 @@ void TGIFImage::Assign(const Bitmap& source) {
     if (source.empty()) return;
     // A GIF holds each side in 16 bits and the writer one byte per pixel: larger bitmaps
     // are refused rather than written with wrapped sizes or copied into a huge index buffer.
-    const std::uint64_t pixels = static_cast<std::uint64_t>(source.width()) * static_cast<std::uint64_t>(source.height());
+    const std::uint64_t pixels = static_cast<std::uint64_t>(source.width()) *
+                                 static_cast<std::uint64_t>(source.height());
     if (source.width() > 0xFFFF || source.height() > 0xFFFF || pixels > kMaxBitmapBytes) throw BitmapTooLarge();
     Bitmap reduced;
     const bool indexed = source.bitsPerPixel() <= 8;

@@ -49,8 +49,12 @@ void TGIFWriter::Flush() {
 }
 
 TLZWEncoder::TLZWEncoder(std::vector<std::uint8_t>& out, int bitsPerPixel, int colorCount)
-    : out_(out), writer_(out), initialBits_(std::max(bitsPerPixel, 2)), colorCount_(colorCount),
-      clearCode_(1 << initialBits_), endCode_(clearCode_ + 1) {}
+    : out_(out),
+      writer_(out),
+      initialBits_(std::max(bitsPerPixel, 2)),
+      colorCount_(colorCount),
+      clearCode_(1 << initialBits_),
+      endCode_(clearCode_ + 1) {}
 
 std::uint8_t TLZWEncoder::Checked(std::uint8_t pixel) const {
     if (pixel >= colorCount_) throw EGIFError("Color not in color table");

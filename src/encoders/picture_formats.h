@@ -12,7 +12,7 @@
 namespace zorvane {
 
 struct PictureFormat {
-    std::string_view extension;    // upper case, without the dot
+    std::string_view extension;  // upper case, without the dot
     std::string_view description;
     // Reads a file of the format into a 32-bit bitmap with alpha; null for write-only formats.
     Bitmap (*load)(std::span<const std::uint8_t> data);

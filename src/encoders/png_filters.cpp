@@ -64,7 +64,8 @@ bool UndoFilter(std::uint8_t type, std::span<std::uint8_t> row, const std::uint8
 int FilterScore(std::span<const std::uint8_t> candidate, int pixelBits) {
     std::array<int, 256> histogram{};
     for (std::uint8_t b : candidate) ++histogram[b];
-    const int distinct = static_cast<int>(std::count_if(histogram.begin(), histogram.end(), [](int c) { return c > 0; }));
+    const int distinct = static_cast<int>(
+        std::count_if(histogram.begin(), histogram.end(), [](int c) { return c > 0; }));
     std::partial_sort(histogram.begin(), histogram.begin() + 3, histogram.end(), std::greater<>());
     const double n = static_cast<double>(candidate.size());
     const long long c1 = histogram[0], c2 = histogram[1], c3 = histogram[2];

@@ -9,12 +9,12 @@
 namespace zorvane {
 
 struct PngFormat {
-    int sourceBits = 24;   // 1, 4, 8, 15 or 24 (32-bit sources count as 24 once converted)
+    int sourceBits = 24;  // 1, 4, 8, 15 or 24 (32-bit sources count as 24 once converted)
     bool sourceHas4thByte = false;
-    bool alpha = false;    // the alpha plane is written
+    bool alpha = false;  // the alpha plane is written
     std::uint8_t colorType = 2;
     std::uint8_t bitDepth = 8;
-    int pixelBits = 24;    // bits per complete pixel
+    int pixelBits = 24;  // bits per complete pixel
     bool palette() const { return colorType == 3; }
     int filterStride() const { return (pixelBits + 7) / 8; }
     std::size_t rowBytes(int width) const {

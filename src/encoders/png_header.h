@@ -14,7 +14,9 @@ struct PngHeader {
     bool grey() const { return (colorType & 2) == 0 && colorType != 3; }
     int channels() const;
     int pixelBits() const { return bitDepth * channels(); }
-    std::uint64_t rowBytes(std::uint64_t pixels) const { return (pixels * static_cast<std::uint64_t>(pixelBits()) + 7) / 8; }
+    std::uint64_t rowBytes(std::uint64_t pixels) const {
+        return (pixels * static_cast<std::uint64_t>(pixelBits()) + 7) / 8;
+    }
     // The bits per pixel of the bitmap that holds the image.
     int bitmapBits() const;
 };

@@ -22,9 +22,7 @@ TPngTime SystemUtcTime();
 
 // A colour with this high byte holds a palette index in its low byte.
 constexpr std::uint32_t kPaletteIndexMark = 0x01000000;
-constexpr TColor PaletteIndexColor(std::uint8_t index) {
-    return static_cast<TColor>(kPaletteIndexMark | index);
-}
+constexpr TColor PaletteIndexColor(std::uint8_t index) { return static_cast<TColor>(kPaletteIndexMark | index); }
 
 struct TGifControl {
     std::uint8_t disposal = 0;

@@ -26,8 +26,8 @@ void PackedRow(const Bitmap& image, int bits, int y, const ImagePass& pass, int 
     }
 }
 
-void ColourRow(const Bitmap& image, const Bitmap* alpha, const PngFormat& f, int y, const ImagePass& pass,
-               int count, std::uint8_t* out) {
+void ColourRow(const Bitmap& image, const Bitmap* alpha, const PngFormat& f, int y, const ImagePass& pass, int count,
+               std::uint8_t* out) {
     const std::uint8_t* src = image.row(y);
     const std::uint8_t* a = f.alpha ? alpha->row(y) : nullptr;
     const int srcStep = f.sourceBits == 15 ? 2 : (f.sourceHas4thByte ? 4 : 3);

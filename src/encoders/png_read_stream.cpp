@@ -60,12 +60,18 @@ PngReadResult TZNBPNGReadStream::Read() {
 }
 
 void TZNBPNGReadStream::Handle(const Chunk& c) {
-    if (c.is("IHDR")) OnHeader(c);
-    else if (c.is("PLTE")) OnPalette(c);
-    else if (c.is("tRNS")) OnTransparency(c);
-    else if (c.is("bKGD")) OnBackground(c);
-    else if (c.is("tEXt")) OnText(c);
-    else OnAncillary(c);
+    if (c.is("IHDR"))
+        OnHeader(c);
+    else if (c.is("PLTE"))
+        OnPalette(c);
+    else if (c.is("tRNS"))
+        OnTransparency(c);
+    else if (c.is("bKGD"))
+        OnBackground(c);
+    else if (c.is("tEXt"))
+        OnText(c);
+    else
+        OnAncillary(c);
 }
 
 void TZNBPNGReadStream::OnHeader(const Chunk& c) {
@@ -115,7 +121,8 @@ void TZNBPNGReadStream::OnTransparency(const Chunk& c) {
 void TZNBPNGReadStream::OnBackground(const Chunk& c) {
     if (!seenHeader_) return;
     const auto bytes = Padded<6>(c.data);
-    result_.options.BackgroundColor = header_.colorType == 3 ? PaletteIndexColor(bytes[0]) : SampleColor(ByteReader(bytes));
+    result_.options.BackgroundColor = header_.colorType == 3 ? PaletteIndexColor(bytes[0])
+                                                             : SampleColor(ByteReader(bytes));
 }
 
 void TZNBPNGReadStream::OnText(const Chunk& c) {
@@ -134,7 +141,8 @@ void TZNBPNGReadStream::OnAncillary(const Chunk& c) {
     if (c.is("gAMA") && beforePalette && d.has(0, 4)) {
         result_.options.Gamma = d.u32be(0) / 100000.0;
     } else if (c.is("cHRM") && beforePalette && d.size() == 32) {
-        for (std::size_t i = 0; i < 8; ++i) result_.options.Chromaticities[i] = static_cast<std::int32_t>(d.u32be(4 * i));
+        for (std::size_t i = 0; i < 8; ++i)
+            result_.options.Chromaticities[i] = static_cast<std::int32_t>(d.u32be(4 * i));
     } else if (c.is("sBIT") && beforePalette && seenHeader_ && header_.colorType != 0 && header_.colorType != 4) {
         const auto b = Padded<4>(c.data);
         const int count = header_.hasAlpha() ? 4 : 3;
@@ -176,8 +184,8 @@ void TZNBPNGReadStream::Finish() {
             result_.alphaPlane.palette() = GreyRamp(256);
             for (int y = 0; y < result_.image.height(); ++y)
                 for (int x = 0; x < result_.image.width(); ++x)
-                    result_.alphaPlane.row(y)[x] =
-                        static_cast<std::uint8_t>(255 - alphaTable_[result_.image.pixelIndex(x, y)]);
+                    result_.alphaPlane.row(y)[x] = static_cast<std::uint8_t>(
+                        255 - alphaTable_[result_.image.pixelIndex(x, y)]);
         }
     }
     result_.hasAlpha = !result_.alphaPlane.empty();

@@ -34,16 +34,15 @@ void PutRgb16(std::vector<std::uint8_t>& v, TColor c) {
 }
 
 bool ValidTime(const TPngTime& t) {
-    return t.year > 0 && t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= 31 && t.hour <= 23 &&
-           t.minute <= 59 && t.second <= 60;
+    return t.year > 0 && t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= 31 && t.hour <= 23 && t.minute <= 59 &&
+           t.second <= 60;
 }
 
 // Rows of one image: current and previous raw rows, the chosen and the trial filtered row,
 // in one allocation so that nothing is allocated per row.
 class RowBuffers {
 public:
-    explicit RowBuffers(std::size_t rowBytes)
-        : stride_((rowBytes + 1 + 31) / 32 * 32), storage_(stride_ * 4) {}
+    explicit RowBuffers(std::size_t rowBytes) : stride_((rowBytes + 1 + 31) / 32 * 32), storage_(stride_ * 4) {}
     std::uint8_t* raw() { return storage_.data() + (swapped_ ? stride_ : 0); }
     std::uint8_t* prev() { return storage_.data() + (swapped_ ? 0 : stride_); }
     std::uint8_t* best() { return storage_.data() + 2 * stride_; }
@@ -223,8 +222,8 @@ void TZNBPNGWriteStream::WriteImageData() {
         rows.ClearPrevious();
         for (int r = 0; r < passHeight; ++r) {
             BuildOutputRow(image_, alphaPlane_, format_, pass.y0 + r * pass.dy, pass, rows.raw());
-            FilterRow(options_.FilterMode, format_.sourceBits, format_.pixelBits, {rows.raw(), rowBytes},
-                      rows.prev(), rows.best(), rows.trial());
+            FilterRow(options_.FilterMode, format_.sourceBits, format_.pixelBits, {rows.raw(), rowBytes}, rows.prev(),
+                      rows.best(), rows.trial());
             deflater.Feed({rows.best(), rowBytes + 1});
             rows.Swap();
         }

@@ -14,8 +14,8 @@ namespace zorvane {
 class TZNBPNGWriteStream : public TZNBCustomWriteStream {
 public:
     // alphaPlane may be null; clock supplies the time stamp when UseCurrentTime is set.
-    TZNBPNGWriteStream(std::vector<std::uint8_t>& destination, const TZNBPNGOptions& options,
-                       const Bitmap& image, const Bitmap* alphaPlane, PngClock clock);
+    TZNBPNGWriteStream(std::vector<std::uint8_t>& destination, const TZNBPNGOptions& options, const Bitmap& image,
+                       const Bitmap* alphaPlane, PngClock clock);
 
     // Raises EZNBPNG for a bad IdatSize (before writing anything) or a deflate failure.
     void WriteImage();

@@ -28,7 +28,8 @@ Bitmap MakeResult(const Bitmap& source, const TPalette& palette) {
 Bitmap ReduceToPalette(Bitmap& bitmap, TColorReduction, TDitherMode dither, const TPalette& palette) {
     ConvertTo24Bits(bitmap);
     if (palette.empty()) return Bitmap();
-    const TPalette entries(palette.begin(), palette.begin() + static_cast<std::ptrdiff_t>(palette.size() < 256 ? palette.size() : 256));
+    const TPalette entries(palette.begin(),
+                           palette.begin() + static_cast<std::ptrdiff_t>(palette.size() < 256 ? palette.size() : 256));
     Bitmap result = MakeResult(bitmap, entries);
     TSlowColorLookup lookup(entries);
     const auto ditherer = MakeDitherer(dither, lookup, bitmap.width());

@@ -21,8 +21,8 @@ std::vector<std::string> WriteHueSeries(const HueSeriesSource& source, const Hue
         edit.hue += options.step * k;
         const std::string path = HueSeriesPath(source, options, k);
         // Transparency is a PNG and GIF option; the other writers never look at it.
-        const bool made = ExportImage(source.stream, source.image, options.format, path, edit,
-                                      options.transparent, sink);
+        const bool made = ExportImage(source.stream, source.image, options.format, path, edit, options.transparent,
+                                      sink);
         if (made) written.push_back(path);
         if (!made && IsPictureFormat(options.format)) break;
     }

@@ -12,11 +12,11 @@ namespace zorvane {
 
 const char* ExtensionOf(ExportFormat format) {
     switch (format) {
-        case ExportFormat::Bitmap: return "bmp";
-        case ExportFormat::Png: return "png";
-        case ExportFormat::Gif: return "gif";
-        case ExportFormat::GroupIcon:
-        case ExportFormat::SingleIcon: break;
+    case ExportFormat::Bitmap: return "bmp";
+    case ExportFormat::Png: return "png";
+    case ExportFormat::Gif: return "gif";
+    case ExportFormat::GroupIcon:
+    case ExportFormat::SingleIcon: break;
     }
     return "ico";
 }
@@ -26,8 +26,8 @@ bool IsPictureFormat(ExportFormat format) {
 }
 
 std::optional<Bitmap> ExportBitmap(const TIconStream& stream, int image, const ExportEdit& edit, MessageSink& sink) {
-    std::optional<Bitmap> bitmap =
-        IconImageToBitmap(stream, image, edit.hue, edit.saturation, edit.value, edit.state, sink);
+    std::optional<Bitmap> bitmap = IconImageToBitmap(stream, image, edit.hue, edit.saturation, edit.value, edit.state,
+                                                     sink);
     if (!bitmap || bitmap->empty()) {
         sink.show(MessageKind::Error, kBitmapFailedMessage);
         return std::nullopt;
@@ -37,11 +37,11 @@ std::optional<Bitmap> ExportBitmap(const TIconStream& stream, int image, const E
 
 void WritePictureFile(const Bitmap& bitmap, ExportFormat format, const std::string& path, bool transparent) {
     switch (format) {
-        case ExportFormat::Bitmap: SaveBitmapFile(bitmap, path); return;
-        case ExportFormat::Png: WriteFileReplacing(path, EncodePngForSave(bitmap, transparent)); return;
-        case ExportFormat::Gif: WriteFileReplacing(path, EncodeGifForSave(bitmap, transparent)); return;
-        case ExportFormat::GroupIcon:
-        case ExportFormat::SingleIcon: break;
+    case ExportFormat::Bitmap: SaveBitmapFile(bitmap, path); return;
+    case ExportFormat::Png: WriteFileReplacing(path, EncodePngForSave(bitmap, transparent)); return;
+    case ExportFormat::Gif: WriteFileReplacing(path, EncodeGifForSave(bitmap, transparent)); return;
+    case ExportFormat::GroupIcon:
+    case ExportFormat::SingleIcon: break;
     }
     throw std::invalid_argument("not a picture format");
 }
@@ -49,13 +49,13 @@ void WritePictureFile(const Bitmap& bitmap, ExportFormat format, const std::stri
 bool ExportImage(const TIconStream& stream, int image, ExportFormat format, const std::string& path,
                  const ExportEdit& edit, bool transparent, MessageSink& sink) {
     switch (format) {
-        case ExportFormat::GroupIcon:
-            return SaveIconGroup(stream, path, edit.hue, edit.saturation, edit.value, edit.state, sink);
-        case ExportFormat::SingleIcon:
-            return SaveIconImage(stream, path, image, edit.hue, edit.saturation, edit.value, edit.state, sink);
-        case ExportFormat::Bitmap:
-        case ExportFormat::Png:
-        case ExportFormat::Gif: break;
+    case ExportFormat::GroupIcon:
+        return SaveIconGroup(stream, path, edit.hue, edit.saturation, edit.value, edit.state, sink);
+    case ExportFormat::SingleIcon:
+        return SaveIconImage(stream, path, image, edit.hue, edit.saturation, edit.value, edit.state, sink);
+    case ExportFormat::Bitmap:
+    case ExportFormat::Png:
+    case ExportFormat::Gif: break;
     }
     const std::optional<Bitmap> bitmap = ExportBitmap(stream, image, edit, sink);
     if (!bitmap) return false;

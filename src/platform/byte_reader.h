@@ -32,9 +32,7 @@ public:
     std::span<const std::uint8_t> data() const { return data_; }
 
     // True when [off, off + len) lies inside the buffer.
-    bool has(std::uint64_t off, std::uint64_t len) const {
-        return RangeFits(off, len, size());
-    }
+    bool has(std::uint64_t off, std::uint64_t len) const { return RangeFits(off, len, size()); }
 
     std::uint8_t u8(std::uint64_t off) const { return at(off, 1)[0]; }
     std::uint16_t u16le(std::uint64_t off) const {
@@ -68,8 +66,7 @@ public:
         if (count > size()) throw ReadError();
         const std::uint8_t* p = at(off, 2 * count);
         std::u16string units(static_cast<std::size_t>(count), u'\0');
-        for (std::size_t i = 0; i < units.size(); ++i)
-            units[i] = static_cast<char16_t>(p[2 * i] | (p[2 * i + 1] << 8));
+        for (std::size_t i = 0; i < units.size(); ++i) units[i] = static_cast<char16_t>(p[2 * i] | (p[2 * i + 1] << 8));
         return units;
     }
     // A reader over a sub-range; offsets of the result are relative to off.

@@ -82,7 +82,8 @@ bool IniFile::HasKey(std::string_view section, std::string_view key) const { ret
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     // A line break inside a value would split it into lines of its own on the next read.
     std::string clean(value);
-    std::replace_if(clean.begin(), clean.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::replace_if(
+        clean.begin(), clean.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     for (Section& s : sections_) {
         if (s.name.empty() || !EqualsIgnoreCase(s.name, section)) continue;
         for (Line& l : s.lines)

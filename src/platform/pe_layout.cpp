@@ -71,9 +71,7 @@ std::optional<PeLayout> ParseHeaders(const RandomAccessFile& file) {
 
 }  // namespace
 
-std::uint32_t PeSection::extent() const {
-    return virtualSize == 0 ? rawSize : std::min(rawSize, virtualSize);
-}
+std::uint32_t PeSection::extent() const { return virtualSize == 0 ? rawSize : std::min(rawSize, virtualSize); }
 
 std::optional<FileSpan> PeLayout::Map(std::uint32_t rva, std::uint64_t fileSize) const {
     for (const PeSection& s : sections) {

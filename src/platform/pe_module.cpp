@@ -15,7 +15,9 @@ constexpr std::uint64_t kDataEntrySize = 16;
 bool IsNamed(std::uint32_t name) { return (name & kHighBit) != 0; }
 bool IsDirectory(std::uint32_t target) { return (target & kHighBit) != 0; }
 std::uint32_t OffsetOf(std::uint32_t field) { return field & ~kHighBit; }
-bool Contains(const std::vector<std::uint32_t>& v, std::uint32_t x) { return std::find(v.begin(), v.end(), x) != v.end(); }
+bool Contains(const std::vector<std::uint32_t>& v, std::uint32_t x) {
+    return std::find(v.begin(), v.end(), x) != v.end();
+}
 
 }  // namespace
 

@@ -46,7 +46,8 @@ RandomAccessFile::~RandomAccessFile() {
 bool RandomAccessFile::ReadDirect(std::uint64_t off, std::uint8_t* out, std::uint64_t len) const {
     std::uint64_t done = 0;
     while (done < len) {
-        const ssize_t n = ::pread(fd_, out + done, static_cast<std::size_t>(len - done), static_cast<off_t>(off + done));
+        const ssize_t n = ::pread(fd_, out + done, static_cast<std::size_t>(len - done),
+                                  static_cast<off_t>(off + done));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return false;  // an error, or the file shrank under us
         done += static_cast<std::uint64_t>(n);
@@ -77,7 +78,8 @@ std::optional<std::vector<std::uint8_t>> RandomAccessFile::ReadAt(std::uint64_t 
         const std::uint64_t inBlock = at % kBlockSize;
         if (!block || inBlock >= block->size()) return std::nullopt;
         const std::uint64_t n = std::min<std::uint64_t>(len - done, block->size() - inBlock);
-        std::copy_n(block->begin() + static_cast<std::ptrdiff_t>(inBlock), n, out.begin() + static_cast<std::ptrdiff_t>(done));
+        std::copy_n(block->begin() + static_cast<std::ptrdiff_t>(inBlock), n,
+                    out.begin() + static_cast<std::ptrdiff_t>(done));
         done += n;
     }
     return out;

@@ -8,8 +8,8 @@ namespace zorvane {
 
 struct ResourceName {
     bool named = false;
-    std::u16string text;    // when named
-    std::uint32_t id = 0;   // when not named
+    std::u16string text;   // when named
+    std::uint32_t id = 0;  // when not named
 
     static ResourceName Id(std::uint32_t id) { return {false, {}, id}; }
     static ResourceName Named(std::u16string text) { return {true, std::move(text), 0}; }

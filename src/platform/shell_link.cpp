@@ -14,8 +14,8 @@ namespace {
 constexpr std::uint32_t kHeaderSize = 0x4C;
 constexpr std::array<std::uint8_t, 16> kLinkClsid = {0x01, 0x14, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00,
                                                      0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46};
-constexpr std::uint32_t kHasIdList = 0x1, kHasLinkInfo = 0x2, kHasName = 0x4, kHasRelativePath = 0x8,
-                        kIsUnicode = 0x80, kForceNoLinkInfo = 0x100;
+constexpr std::uint32_t kHasIdList = 0x1, kHasLinkInfo = 0x2, kHasName = 0x4, kHasRelativePath = 0x8, kIsUnicode = 0x80,
+                        kForceNoLinkInfo = 0x100;
 constexpr std::uint32_t kVolumeIdAndLocalBasePath = 0x1;
 constexpr std::uint32_t kUnicodeOffsetsHeaderSize = 0x24;
 // Real shortcuts are a few kilobytes; anything far larger is not one.
@@ -47,11 +47,12 @@ std::string linkInfoPath(const ByteReader& info) {
     const std::uint32_t flags = info.u32le(8);
     if (!(flags & kVolumeIdAndLocalBasePath)) return {};
     const bool unicode = headerSize >= kUnicodeOffsetsHeaderSize;
-    const std::string base =
-        unicode ? wideStringAt(info, info.u32le(0x1C)) : narrowStringAt(info, info.u32le(0x10));
+    const std::string base = unicode ? wideStringAt(info, info.u32le(0x1C)) : narrowStringAt(info, info.u32le(0x10));
     std::string suffix;
-    if (unicode && info.u32le(0x20) != 0) suffix = wideStringAt(info, info.u32le(0x20));
-    else if (info.u32le(0x18) != 0) suffix = narrowStringAt(info, info.u32le(0x18));
+    if (unicode && info.u32le(0x20) != 0)
+        suffix = wideStringAt(info, info.u32le(0x20));
+    else if (info.u32le(0x18) != 0)
+        suffix = narrowStringAt(info, info.u32le(0x18));
     if (!suffix.empty() && !base.empty() && base.back() != '\\') return base + "\\" + suffix;
     return base + suffix;
 }

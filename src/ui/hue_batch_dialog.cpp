@@ -34,8 +34,7 @@ void SetHint(QWidget* widget, const QString& hint) {
 
 }  // namespace
 
-TForm5::TForm5(IniFile& settings, TSelectFolder& selectFolder, MessageSink& messages,
-               QWidget* parent)
+TForm5::TForm5(IniFile& settings, TSelectFolder& selectFolder, MessageSink& messages, QWidget* parent)
     : QDialog(parent), settings_(settings), selectFolder_(selectFolder), messages_(messages) {
     setWindowTitle(QStringLiteral("保存オプション"));
     CreateControls();
@@ -81,8 +80,7 @@ void TForm5::CreateControls() {
 
     RadioGroup1 = new TRadioGroup(QStringLiteral("画像形式"),
                                   {QStringLiteral("アイコン"), QStringLiteral("単一アイコン"),
-                                   QStringLiteral("ビットマップ"), QStringLiteral("PNG"),
-                                   QStringLiteral("GIF")},
+                                   QStringLiteral("ビットマップ"), QStringLiteral("PNG"), QStringLiteral("GIF")},
                                   2, this);
     RadioGroup1->SetItemIndex(0);
     SetHint(RadioGroup1, QStringLiteral("作成する画像の種類を指定します。"));
@@ -148,8 +146,7 @@ void TForm5::SetSaveFolder(const QString& path) {
 }
 
 AllHueOptions TForm5::Options() const {
-    return {saveFolder_, NumEdit2->Value(), NumEdit1->Value(), RadioGroup1->ItemIndex(),
-            CheckBox1->isChecked()};
+    return {saveFolder_, NumEdit2->Value(), NumEdit1->Value(), RadioGroup1->ItemIndex(), CheckBox1->isChecked()};
 }
 
 // Each field sets the other to 360 div its value; the text of a field that already shows

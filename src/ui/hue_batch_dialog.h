@@ -33,8 +33,7 @@ struct AllHueOptions {
 class TForm5 : public QDialog {
     Q_OBJECT
 public:
-    TForm5(IniFile& settings, TSelectFolder& selectFolder, MessageSink& messages,
-           QWidget* parent = nullptr);
+    TForm5(IniFile& settings, TSelectFolder& selectFolder, MessageSink& messages, QWidget* parent = nullptr);
     ~TForm5() override;
 
     void SetSaveFolder(const QString& path);

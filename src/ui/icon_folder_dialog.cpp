@@ -10,8 +10,7 @@
 
 namespace zorvane {
 
-TForm2::TForm2(TSelectFolder& selectFolder, QWidget* parent)
-    : QDialog(parent), selectFolder_(selectFolder) {
+TForm2::TForm2(TSelectFolder& selectFolder, QWidget* parent) : QDialog(parent), selectFolder_(selectFolder) {
     setWindowTitle(QStringLiteral("アイコンフォルダの変更"));
     setFixedSize(392, 88);
     move(485, 379);

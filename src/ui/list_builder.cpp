@@ -61,8 +61,8 @@ bool TForm4::Build(bool tree, const QString& listFileName, const QString& extens
     const std::string list = (listFolder_ + listFileName).toStdString();
     const bool written = tree ? scanner.ScanProgramFilesFolder(programFilesFolder_.toStdString(), list,
                                                                extension.toStdString(), messages_)
-                              : scanner.ScanSystemFolder(systemFolder_.toStdString(), list,
-                                                         extension.toStdString(), messages_);
+                              : scanner.ScanSystemFolder(systemFolder_.toStdString(), list, extension.toStdString(),
+                                                         messages_);
     close();
     return written;
 }

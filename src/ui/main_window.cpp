@@ -197,7 +197,7 @@ QWidget* TForm1::BuildToolbox() {
         const char* caption;
     };
     const ButtonSpec buttons[6] = {
-        {Rotate90, "右90度(&R)"},   {Rotate270, "左90度(&L)"}, {Rotate180, "180度(&W)"},
+        {Rotate90, "右90度(&R)"},     {Rotate270, "左90度(&L)"},    {Rotate180, "180度(&W)"},
         {HorzMirror, "左右反転(&M)"}, {VertMirror, "上下反転(&N)"}, {Cancel, "戻す(&Q)"},
     };
     for (int i = 0; i < 6; ++i) {

@@ -171,14 +171,14 @@ public:
     QAction* Cancel = nullptr;
     QAction* CreateAll = nullptr;
     // Menu items without a command of their own.
-    QAction* ExitItem = nullptr;         // Z1
-    QAction* IconFolderItem = nullptr;   // A2
+    QAction* ExitItem = nullptr;        // Z1
+    QAction* IconFolderItem = nullptr;  // A2
     QAction* VersionItem = nullptr;
     QAction* HomePageItem = nullptr;
-    QList<QAction*> ModuleListItems;     // kinds 0 to 3
-    QList<QAction*> ZoomItems;           // the six sizes of Zoomsize
-    QMenu* RecentMenu = nullptr;         // "最近使用したファイル(&R)"
-    QMenu* RecentPopup = nullptr;        // the open button's drop-down
+    QList<QAction*> ModuleListItems;  // kinds 0 to 3
+    QList<QAction*> ZoomItems;        // the six sizes of Zoomsize
+    QMenu* RecentMenu = nullptr;      // "最近使用したファイル(&R)"
+    QMenu* RecentPopup = nullptr;     // the open button's drop-down
     QMenu* Zoomsize = nullptr;
     QMenu* ImageMenu = nullptr;
 

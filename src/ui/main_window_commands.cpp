@@ -17,8 +17,7 @@
 namespace zorvane {
 namespace {
 
-QAction* MakeCommand(QObject* owner, const QString& caption, const QString& hint,
-                     const QKeySequence& key = {}) {
+QAction* MakeCommand(QObject* owner, const QString& caption, const QString& hint, const QKeySequence& key = {}) {
     auto* action = new QAction(caption, owner);
     SetHint(action, hint);
     if (!key.isEmpty()) action->setShortcut(key);
@@ -39,9 +38,10 @@ QAction* MenuItemFor(QMenu* menu, QAction* command, const QString& caption, cons
 
 void TForm1::CreateCommands() {
     ActionOpen = MakeCommand(this, "開く(&O)...", "開く|ファイルを開きます。", QKeySequence("Ctrl+O"));
-    ActionSave = MakeCommand(this, "アイコンフォルダに保存(&S)",
-                             "アイコンフォルダに保存|現在選択中のアイコングループを指定されているアイコンフォルダに保存します。",
-                             QKeySequence("Ctrl+S"));
+    ActionSave =
+        MakeCommand(this, "アイコンフォルダに保存(&S)",
+                    "アイコンフォルダに保存|現在選択中のアイコングループを指定されているアイコンフォルダに保存します。",
+                    QKeySequence("Ctrl+S"));
     ActionReNameSave = MakeCommand(this, "名前を付けて保存(&A)...",
                                    "名前を付けて保存|現在選択中のアイコングループを名前を付けて保存します。",
                                    QKeySequence("F12"));

@@ -167,8 +167,10 @@ bool TForm1::ListView1ContextPopup(const QPoint& at) {
 }
 
 void TForm1::ShowHoverHint(const QString& longHint) {
-    if (longHint.isEmpty()) SBHint->clearMessage();
-    else SBHint->showMessage(longHint);
+    if (longHint.isEmpty())
+        SBHint->clearMessage();
+    else
+        SBHint->showMessage(longHint);
 }
 
 }  // namespace zorvane

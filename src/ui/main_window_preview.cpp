@@ -20,9 +20,9 @@ namespace {
 // alpha are Qt's ARGB32 on a little-endian machine.
 QImage ToQImage(Bitmap bitmap) {
     auto* owned = new Bitmap(std::move(bitmap));
-    return QImage(owned->pixels().data(), owned->width(), owned->height(),
-                  static_cast<qsizetype>(owned->rowBytes()), QImage::Format_ARGB32,
-                  [](void* p) { delete static_cast<Bitmap*>(p); }, owned);
+    return QImage(
+        owned->pixels().data(), owned->width(), owned->height(), static_cast<qsizetype>(owned->rowBytes()),
+        QImage::Format_ARGB32, [](void* p) { delete static_cast<Bitmap*>(p); }, owned);
 }
 
 }  // namespace
@@ -38,16 +38,16 @@ int TForm1::Value() const { return SBar_V->value(); }
 
 void TForm1::TransButtonClick(int tag) {
     switch (tag) {
-        case 1: Transform.TurnRight(); break;
-        case 2: Transform.TurnLeft(); break;
-        case 3: Transform.Turn180(); break;
-        case 4: Transform.MirrorLeftRight(); break;
-        case 5: Transform.MirrorTopBottom(); break;
-        case 6:
-            Transform.Reset();
-            ResetColorBars();
-            break;
-        default: return;
+    case 1: Transform.TurnRight(); break;
+    case 2: Transform.TurnLeft(); break;
+    case 3: Transform.Turn180(); break;
+    case 4: Transform.MirrorLeftRight(); break;
+    case 5: Transform.MirrorTopBottom(); break;
+    case 6:
+        Transform.Reset();
+        ResetColorBars();
+        break;
+    default: return;
     }
     ListView1SelectItem();
 }
@@ -92,8 +92,10 @@ void TForm1::ComboZoomChange() {
     const int index = ComboZoom->currentIndex();
     if (index >= 0 && index < ZoomItems.size()) ZoomItems[index]->setChecked(true);
     const int zoom = ZoomFactor();
-    if (WorkBitmap.empty()) PlacePreview(0, 0);
-    else PlacePreview(zoom * WorkBitmap.width(), zoom * (WorkBitmap.height() - 1) + 1);
+    if (WorkBitmap.empty())
+        PlacePreview(0, 0);
+    else
+        PlacePreview(zoom * WorkBitmap.width(), zoom * (WorkBitmap.height() - 1) + 1);
     Recolor();
 }
 

@@ -20,9 +20,7 @@ namespace zorvane {
 
 namespace {
 
-ExportEdit CurrentEdit(const TForm1& form) {
-    return {form.Hue(), form.Saturation(), form.Value(), form.Transform};
-}
+ExportEdit CurrentEdit(const TForm1& form) { return {form.Hue(), form.Saturation(), form.Value(), form.Transform}; }
 
 std::string BaseName(const TForm1& form) { return form.FileBaseName().toStdString(); }
 
@@ -43,11 +41,11 @@ private:
 
 int FilterIndexOf(ExportFormat format) {
     switch (format) {
-        case ExportFormat::Bitmap: return 2;
-        case ExportFormat::Png: return 3;
-        case ExportFormat::Gif: return 4;
-        case ExportFormat::GroupIcon:
-        case ExportFormat::SingleIcon: break;
+    case ExportFormat::Bitmap: return 2;
+    case ExportFormat::Png: return 3;
+    case ExportFormat::Gif: return 4;
+    case ExportFormat::GroupIcon:
+    case ExportFormat::SingleIcon: break;
     }
     return 1;
 }
@@ -96,8 +94,7 @@ void TForm1::ActionReNameSaveExecute() {
 
 void TForm1::SaveSingleIconExecute() {
     const int image = SelectedImageIndex();
-    SavePictureDialog1.FileName =
-        QString::fromStdString(ImageFileName(BaseName(*this), GroupIndex(), image, "ico"));
+    SavePictureDialog1.FileName = QString::fromStdString(ImageFileName(BaseName(*this), GroupIndex(), image, "ico"));
     if (!SaveDialogsInUse().ExecutePictureSave(this, SavePictureDialog1)) return;
     const ExportEdit edit = CurrentEdit(*this);
     if (!SaveIconImage(IconStream, SavePictureDialog1.FileName.toStdString(), image, edit.hue, edit.saturation,
@@ -112,8 +109,8 @@ void TForm1::SaveGIFExecute() { SavePicture(ExportFormat::Gif); }
 void TForm1::SavePicture(ExportFormat format) {
     const PictureDialogReset reset(SavePictureDialog1);
     const int image = SelectedImageIndex();
-    SavePictureDialog1.FileName =
-        QString::fromStdString(ImageFileName(BaseName(*this), GroupIndex(), image, ExtensionOf(format)));
+    SavePictureDialog1.FileName = QString::fromStdString(
+        ImageFileName(BaseName(*this), GroupIndex(), image, ExtensionOf(format)));
     SavePictureDialog1.FilterIndex = FilterIndexOf(format);
     SavePictureDialog1.DefaultExt = QString::fromLatin1(ExtensionOf(format));
     if (!SaveDialogsInUse().ExecutePictureSave(this, SavePictureDialog1)) return;
@@ -130,10 +127,8 @@ void TForm1::CreateAllExecute() {
     options.SetSaveFolder(IconFolder);
     if (!SaveDialogsInUse().ShowModal(options)) return;
     const AllHueOptions chosen = options.Options();
-    if (!sink.show(MessageKind::Confirmation, HueSeriesConfirmation(chosen.folder.toStdString(), chosen.count)))
-        return;
-    const HueSeriesSource source{IconStream, BaseName(*this), GroupIndex(), SelectedImageIndex(),
-                                 CurrentEdit(*this)};
+    if (!sink.show(MessageKind::Confirmation, HueSeriesConfirmation(chosen.folder.toStdString(), chosen.count))) return;
+    const HueSeriesSource source{IconStream, BaseName(*this), GroupIndex(), SelectedImageIndex(), CurrentEdit(*this)};
     WriteHueSeries(source,
                    {chosen.folder.toStdString(), chosen.count, chosen.step, static_cast<ExportFormat>(chosen.format),
                     chosen.transparent},

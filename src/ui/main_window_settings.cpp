@@ -127,7 +127,8 @@ void TForm1::WMDropFiles(const QStringList& paths) {
     }
     if (paths.isEmpty()) return;
     QString path = paths.first();
-    if (QFileInfo(path).suffix().toLower() == "lnk") path = QString::fromStdString(ReadShortcutTarget(path.toStdString()));
+    if (QFileInfo(path).suffix().toLower() == "lnk")
+        path = QString::fromStdString(ReadShortcutTarget(path.toStdString()));
     const QFileInfo target(path);
     if (path.isEmpty() || target.isDir() || target.suffix().isEmpty()) {
         services_.messages->show(MessageKind::Information, "フォルダは開けません。ファイルをドロップしてください。");

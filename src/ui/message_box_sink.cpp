@@ -9,10 +9,10 @@ namespace {
 
 QMessageBox::Icon IconOf(MessageKind kind) {
     switch (kind) {
-        case MessageKind::Warning: return QMessageBox::Warning;
-        case MessageKind::Error: return QMessageBox::Critical;
-        case MessageKind::Information: return QMessageBox::Information;
-        case MessageKind::Confirmation: return QMessageBox::Question;
+    case MessageKind::Warning: return QMessageBox::Warning;
+    case MessageKind::Error: return QMessageBox::Critical;
+    case MessageKind::Information: return QMessageBox::Information;
+    case MessageKind::Confirmation: return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
@@ -24,10 +24,10 @@ QString DisplayText(const std::string& text) { return QString::fromStdString(tex
 
 QString MessageCaption(MessageKind kind) {
     switch (kind) {
-        case MessageKind::Warning: return "警告";
-        case MessageKind::Error: return "エラー";
-        case MessageKind::Information: return "情報";
-        case MessageKind::Confirmation: return "確認";
+    case MessageKind::Warning: return "警告";
+    case MessageKind::Error: return "エラー";
+    case MessageKind::Information: return "情報";
+    case MessageKind::Confirmation: return "確認";
     }
     return {};
 }

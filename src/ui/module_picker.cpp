@@ -27,15 +27,16 @@ namespace {
 
 enum Column { kNameColumn = 0, kCountColumn = 1 };
 
-const QStringList kKindCaptions = {"システムフォルダ内 *.DLL", "システムフォルダ内 *.CPL",
-                                   "Program Files内　*.EXE", "Program Files内　*.DLL"};
+const QStringList kKindCaptions = {"システムフォルダ内 *.DLL", "システムフォルダ内 *.CPL", "Program Files内　*.EXE",
+                                   "Program Files内　*.DLL"};
 
 QString textOf(const char* text) { return QString::fromUtf8(text); }
 
 // Name column: without regard to case; count column: by value.
 bool rowBefore(int column, const ModuleListEntry& a, const ModuleListEntry& b) {
     if (column == kCountColumn) {
-        const long long x = QString::fromStdString(a.count).toLongLong(), y = QString::fromStdString(b.count).toLongLong();
+        const long long x = QString::fromStdString(a.count).toLongLong(),
+                        y = QString::fromStdString(b.count).toLongLong();
         if (x != y) return x < y;
     }
     return QString::fromStdString(a.name).compare(QString::fromStdString(b.name), Qt::CaseInsensitive) < 0;

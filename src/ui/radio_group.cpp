@@ -6,8 +6,7 @@
 
 namespace zorvane {
 
-TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, int columns,
-                         QWidget* parent)
+TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, int columns, QWidget* parent)
     : QGroupBox(caption, parent), buttons_(new QButtonGroup(this)) {
     auto* layout = new QGridLayout(this);
     const int rows = (static_cast<int>(items.size()) + columns - 1) / columns;
@@ -26,8 +25,6 @@ void TRadioGroup::SetItemIndex(int index) {
     if (QAbstractButton* button = buttons_->button(index)) button->setChecked(true);
 }
 
-QRadioButton* TRadioGroup::item(int index) const {
-    return qobject_cast<QRadioButton*>(buttons_->button(index));
-}
+QRadioButton* TRadioGroup::item(int index) const { return qobject_cast<QRadioButton*>(buttons_->button(index)); }
 
 }  // namespace zorvane

@@ -13,8 +13,7 @@ namespace zorvane {
 class TRadioGroup : public QGroupBox {
     Q_OBJECT
 public:
-    TRadioGroup(const QString& caption, const QStringList& items, int columns,
-                QWidget* parent = nullptr);
+    TRadioGroup(const QString& caption, const QStringList& items, int columns, QWidget* parent = nullptr);
 
     int ItemIndex() const;
     void SetItemIndex(int index);

@@ -89,27 +89,27 @@ void SingleIconImage(QPainter& p) {
 
 void Draw(QPainter& p, ToolbarImage image) {
     switch (image) {
-        case ToolbarImage::Open: Folder(p); break;
-        case ToolbarImage::Save: Floppy(p); break;
-        case ToolbarImage::SaveAs:
-            Floppy(p);
-            p.setPen(QPen(QColor(230, 150, 20), 2));
-            p.drawLine(8, 14, 15, 7);
-            break;
-        case ToolbarImage::Close:
-            Page(p, QColor(220, 220, 220));
-            p.setPen(QPen(QColor(210, 30, 30), 2));
-            p.drawLine(4, 5, 11, 12);
-            p.drawLine(11, 5, 4, 12);
-            break;
-        case ToolbarImage::BackgroundColor: Swatches(p); break;
-        case ToolbarImage::ZoomIn: Magnifier(p, true); break;
-        case ToolbarImage::ZoomOut: Magnifier(p, false); break;
-        case ToolbarImage::HomePage: House(p); break;
-        case ToolbarImage::SingleIcon: SingleIconImage(p); break;
-        case ToolbarImage::Bmp: Letter(p, "BMP", QColor(40, 110, 200)); break;
-        case ToolbarImage::Png: Letter(p, "PNG", QColor(30, 150, 70)); break;
-        case ToolbarImage::Gif: Letter(p, "GIF", QColor(200, 90, 30)); break;
+    case ToolbarImage::Open: Folder(p); break;
+    case ToolbarImage::Save: Floppy(p); break;
+    case ToolbarImage::SaveAs:
+        Floppy(p);
+        p.setPen(QPen(QColor(230, 150, 20), 2));
+        p.drawLine(8, 14, 15, 7);
+        break;
+    case ToolbarImage::Close:
+        Page(p, QColor(220, 220, 220));
+        p.setPen(QPen(QColor(210, 30, 30), 2));
+        p.drawLine(4, 5, 11, 12);
+        p.drawLine(11, 5, 4, 12);
+        break;
+    case ToolbarImage::BackgroundColor: Swatches(p); break;
+    case ToolbarImage::ZoomIn: Magnifier(p, true); break;
+    case ToolbarImage::ZoomOut: Magnifier(p, false); break;
+    case ToolbarImage::HomePage: House(p); break;
+    case ToolbarImage::SingleIcon: SingleIconImage(p); break;
+    case ToolbarImage::Bmp: Letter(p, "BMP", QColor(40, 110, 200)); break;
+    case ToolbarImage::Png: Letter(p, "PNG", QColor(30, 150, 70)); break;
+    case ToolbarImage::Gif: Letter(p, "GIF", QColor(200, 90, 30)); break;
     }
 }
 

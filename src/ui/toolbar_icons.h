@@ -5,7 +5,20 @@
 
 namespace zorvane {
 
-enum class ToolbarImage { Open, Save, SaveAs, Close, BackgroundColor, ZoomIn, ZoomOut, HomePage, SingleIcon, Bmp, Png, Gif };
+enum class ToolbarImage {
+    Open,
+    Save,
+    SaveAs,
+    Close,
+    BackgroundColor,
+    ZoomIn,
+    ZoomOut,
+    HomePage,
+    SingleIcon,
+    Bmp,
+    Png,
+    Gif
+};
 
 QIcon ToolbarIcon(ToolbarImage image);
 // The window's icon: a colour wheel.

@@ -18,8 +18,8 @@ const std::string kNoIcons = "アイコンが含まれていません";
 std::vector<std::pair<std::string, std::vector<std::uint8_t>>> DamagedModules() {
     auto claims = test::MakeGroupResource({{16, 16, 8, 40, 1}});
     claims[4] = claims[5] = 0xFF;
-    const auto tooMany = test::MakePeModule({{14, ResourceName::Id(1), 0, claims}, {3, ResourceName::Id(1), 0,
-                                                                                     std::vector<std::uint8_t>(40, 1)}});
+    const auto tooMany = test::MakePeModule(
+        {{14, ResourceName::Id(1), 0, claims}, {3, ResourceName::Id(1), 0, std::vector<std::uint8_t>(40, 1)}});
     auto loop = test::MakePeModule({{14, ResourceName::Id(1), 0, std::vector<std::uint8_t>(20, 0)}});
     // The type table's entry points back at the type table.
     loop.bytes[loop.resourceSection + 24 + 16 + 4] = 24;
@@ -27,8 +27,11 @@ std::vector<std::pair<std::string, std::vector<std::uint8_t>>> DamagedModules() 
     const auto whole = test::ReadFile(BuiltFixture("pe32.dll"));
     auto pastEnd = whole;
     pastEnd.resize(whole.size() / 2);  // the resource section is cut short
-    return {{"claims65535.dll", tooMany.bytes}, {"loop.dll", loop.bytes}, {"cut.dll", pastEnd},
-            {"empty.dll", {}}, {"header.dll", std::vector<std::uint8_t>(whole.begin(), whole.begin() + 300)}};
+    return {{"claims65535.dll", tooMany.bytes},
+            {"loop.dll", loop.bytes},
+            {"cut.dll", pastEnd},
+            {"empty.dll", {}},
+            {"header.dll", std::vector<std::uint8_t>(whole.begin(), whole.begin() + 300)}};
 }
 
 TEST(HostileFiles, ListAndGroupFailWithAMessage) {
@@ -52,8 +55,9 @@ TEST(HostileFiles, ListAndGroupFailWithAMessage) {
 TEST(HostileFiles, AFolderOrAMissingFileIsRefused) {
     test::TempDir dir;
     for (const std::string& path : {dir.path().string(), (dir / "missing.dll").string()}) {
-        for (const auto& args : std::vector<std::vector<std::string>>{
-                 {"count", path}, {"list", path}, {"group", path, "all", (dir / "out").string()}}) {
+        for (const auto& args : std::vector<std::vector<std::string>>{{"count", path},
+                                                                      {"list", path},
+                                                                      {"group", path, "all", (dir / "out").string()}}) {
             const auto r = RunCli(args);
             EXPECT_EQ(r.exitCode, 1) << args[0] << " " << path;
             EXPECT_NE(r.err.find(kCannotOpen), std::string::npos) << r.err;

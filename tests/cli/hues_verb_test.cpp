@@ -38,7 +38,8 @@ TEST(HuesVerb, StepAloneSetsTheCountAndEveryFormatNamesItsFiles) {
     TempDir dir;
     const std::string module = BuiltFixture("numbered.dll").string();
     for (const char* format : {"icon", "single", "png", "gif"}) {
-        const auto result = RunCli({"hues", module, "0", "1", dir.path().string(), "--format", format, "--step", "120"});
+        const auto result = RunCli(
+            {"hues", module, "0", "1", dir.path().string(), "--format", format, "--step", "120"});
         ASSERT_EQ(result.exitCode, 0) << format << result.err;
     }
     for (const char* name : {"numbered-0-1-2.ico", "numbered-0-1-2.png", "numbered-0-1-2.gif"})
@@ -50,13 +51,12 @@ TEST(HuesVerb, BadArgumentsAndMissingFolder) {
     TempDir dir;
     const std::string module = BuiltFixture("numbered.dll").string();
     const std::string out = dir.path().string();
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"hues", module, "0", "0", out},
-          {"hues", module, "0", "0", out, "--format", "jpg"},
-          {"hues", module, "0", "0", out, "--format", "png", "--step", "9"},
-          {"hues", module, "0", "0", out, "--format", "png", "--count", "37"},
-          {"hues", module, "0", "99", out, "--format", "png"},
-          {"hues", module, "0", "0", "--format", "png", "--step"}})
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"hues", module, "0", "0", out},
+                                                 {"hues", module, "0", "0", out, "--format", "jpg"},
+                                                 {"hues", module, "0", "0", out, "--format", "png", "--step", "9"},
+                                                 {"hues", module, "0", "0", out, "--format", "png", "--count", "37"},
+                                                 {"hues", module, "0", "99", out, "--format", "png"},
+                                                 {"hues", module, "0", "0", "--format", "png", "--step"}})
         EXPECT_EQ(RunCli(args).exitCode, 2) << args.back();
     const std::string missing = (dir / "missing").string();
     const auto result = RunCli({"hues", module, "0", "0", missing, "--format", "png"});

@@ -83,9 +83,7 @@ TEST(CliPngIcon, PillowIconsExportWithAlphaAndSaveRecoloured) {
     std::ofstream(dir / "make.py") << kMake;
     std::ofstream(dir / "compare.py") << kCompare;
     const std::string source = (dir / "pillow.ico").string();
-    ASSERT_EQ(RunCommand(python + " " + ShellQuote((dir / "make.py").string()) + " " + ShellQuote(source))
-                  .exitCode,
-              0);
+    ASSERT_EQ(RunCommand(python + " " + ShellQuote((dir / "make.py").string()) + " " + ShellQuote(source)).exitCode, 0);
     // Pillow stores the smaller image first.
     const auto list = RunCli({"list", source});
     EXPECT_NE(list.out.find("\n0 1 256 256 32 "), std::string::npos) << list.out;
@@ -113,7 +111,8 @@ TEST(CliPngIcon, PillowIconsExportWithAlphaAndSaveRecoloured) {
             const auto listed = RunCommand("icotool -l " + ShellQuote(ico));
             EXPECT_EQ(listed.exitCode, 0) << listed.err;
             EXPECT_NE(listed.out.find("--width=256 --height=256 --bit-depth=32"), std::string::npos) << listed.out;
-            const auto extracted = RunCommand("icotool -x -o " + ShellQuote(dir.path().string()) + " " + ShellQuote(ico));
+            const auto extracted = RunCommand("icotool -x -o " + ShellQuote(dir.path().string()) + " " +
+                                              ShellQuote(ico));
             EXPECT_EQ(extracted.exitCode, 0) << extracted.err;
             EXPECT_TRUE(extracted.err.empty()) << extracted.err;
         }

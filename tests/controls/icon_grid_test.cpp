@@ -137,8 +137,7 @@ TEST_F(IconGridTest, TakesModulesAndIconFilesOnlyAndKeepsItsCellForTheSameName) 
     EXPECT_EQ(grid->Col(), 0);
 
     grid->SetModuleName(Module("page.html"));
-    EXPECT_EQ(grid->ModuleName(),
-              QString::fromStdString(ProgramFilesFolder()) + "Internet Explorer/iexplore.exe");
+    EXPECT_EQ(grid->ModuleName(), QString::fromStdString(ProgramFilesFolder()) + "Internet Explorer/iexplore.exe");
 
     grid->CloseModule();
     EXPECT_TRUE(grid->ModuleName().isEmpty());

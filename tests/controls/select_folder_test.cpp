@@ -58,17 +58,15 @@ TEST(SelectFolder, CancelOrNoFolderKeepsFolder) {
     test::WriteFile(dir / "file.txt", {1});
     TSelectFolder select;
     select.SetFolder("/kept");
-    for (std::optional<QString> answer :
-         {std::optional<QString>{}, std::optional<QString>{Q(dir / "file.txt")},
-          std::optional<QString>{Q(dir / "missing")}}) {
+    for (std::optional<QString> answer : {std::optional<QString>{}, std::optional<QString>{Q(dir / "file.txt")},
+                                          std::optional<QString>{Q(dir / "missing")}}) {
         ScriptedChooser script{answer, {}};
         select.SetChooser(script.chooser());
         EXPECT_FALSE(select.Execute());
         EXPECT_EQ(select.Folder(), "/kept");
     }
-    select.SetChooser([](const TSelectFolder::Request&) -> std::optional<QString> {
-        throw std::runtime_error("browse failed");
-    });
+    select.SetChooser(
+        [](const TSelectFolder::Request&) -> std::optional<QString> { throw std::runtime_error("browse failed"); });
     EXPECT_FALSE(select.Execute());
     EXPECT_EQ(select.Folder(), "/kept");
 }
@@ -80,9 +78,8 @@ TEST(SelectFolder, LinksAndShortcutsGiveTheirTargetFolder) {
     fs::create_directory_symlink(dir / "target", dir / "link");
     test::WriteFile(dir / "target.lnk", {0x4C});
     TSelectFolder select;
-    select.SetShortcutResolver([&](const QString& path) {
-        return path.endsWith("target.lnk") ? Q(dir / "target") : QString();
-    });
+    select.SetShortcutResolver(
+        [&](const QString& path) { return path.endsWith("target.lnk") ? Q(dir / "target") : QString(); });
     for (const char* chosen : {"link", "target.lnk"}) {
         ScriptedChooser script{Q(dir / chosen), {}};
         select.SetChooser(script.chooser());

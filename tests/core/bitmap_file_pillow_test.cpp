@@ -72,7 +72,8 @@ TEST(BitmapFile, AnIndependentReaderSeesTheDecodedPixels) {
     const auto result = RunCommand(python +
                                    " -c 'import sys\nfrom PIL import Image\nfor p in sys.argv[1:]:\n"
                                    "  im = Image.open(p)\n  print(im.size[0], im.size[1], "
-                                   "im.convert(\"RGB\").tobytes().hex())' " + files);
+                                   "im.convert(\"RGB\").tobytes().hex())' " +
+                                   files);
     ASSERT_EQ(result.exitCode, 0) << result.err;
     std::istringstream lines(result.out);
     for (const Bitmap& b : bitmaps) {

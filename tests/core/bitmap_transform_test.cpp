@@ -49,8 +49,7 @@ TEST(BitmapTransform, EveryDepthTurnsAndMirrorsWithPaletteAndFourthByte) {
             ExpectMapped(MirrorHorizontal(in), in, W, H, [&](int x, int y) { return std::pair{W - 1 - x, y}; });
             ExpectMapped(FlipVertical(in), in, W, H, [&](int x, int y) { return std::pair{x, H - 1 - y}; });
             ExpectMapped(RotateBitmap(in, 0), in, H, W, [&](int x, int y) { return std::pair{y, H - 1 - x}; });
-            ExpectMapped(RotateBitmap(in, 1), in, W, H,
-                         [&](int x, int y) { return std::pair{W - 1 - x, H - 1 - y}; });
+            ExpectMapped(RotateBitmap(in, 1), in, W, H, [&](int x, int y) { return std::pair{W - 1 - x, H - 1 - y}; });
             ExpectMapped(RotateBitmap(in, 2), in, H, W, [&](int x, int y) { return std::pair{W - 1 - y, x}; });
         }
     }
@@ -77,8 +76,9 @@ TEST(BitmapTransform, SubBytePixelsAreAddressedMostSignificantFirst) {
 
 TEST(BitmapTransform, FillValueLandsWhereTheMappingLeavesTheSource) {
     const Bitmap in = Pattern(4, 4, 24);
-    const Bitmap out = TransformBitmap(
-        in, 6, 4, {4, 4, 0}, 0x0000FF, [](int x, int y, const MappingParams&) { return SourcePoint{x, y}; });
+    const Bitmap out = TransformBitmap(in, 6, 4, {4, 4, 0}, 0x0000FF, [](int x, int y, const MappingParams&) {
+        return SourcePoint{x, y};
+    });
     EXPECT_EQ(Raw(out, 3, 2), Raw(in, 3, 2));
     EXPECT_EQ(out.pixelColor(5, 0), (Rgb{255, 0, 0}));
 }
@@ -118,8 +118,9 @@ TEST(TransformState, ComposesTheCommandsInOrder) {
             }
         }
         SCOPED_TRACE(testing::Message() << int(state.Rotation) << state.Mirrored);
-        ExpectMapped(ApplyTransform(start, state), expected, expected.width(), expected.height(),
-                     [](int x, int y) { return std::pair{x, y}; });
+        ExpectMapped(ApplyTransform(start, state), expected, expected.width(), expected.height(), [](int x, int y) {
+            return std::pair{x, y};
+        });
     }
 }
 

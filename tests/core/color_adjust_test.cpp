@@ -43,7 +43,8 @@ TEST(AdjustColor, GreyLevelsWithoutOffsetsLoseOneByTruncation) {
     EXPECT_EQ(lost, 143);
     const int in[] = {1, 2, 3, 17, 85, 128, 200, 51, 127, 254, 255};
     const int out[] = {0, 1, 2, 16, 84, 127, 199, 51, 127, 254, 255};
-    for (std::size_t i = 0; i < std::size(in); ++i) EXPECT_EQ(Adjust({in[i], in[i], in[i]}, 0, 0, 0).r, out[i]) << in[i];
+    for (std::size_t i = 0; i < std::size(in); ++i)
+        EXPECT_EQ(Adjust({in[i], in[i], in[i]}, 0, 0, 0).r, out[i]) << in[i];
 }
 
 TEST(AdjustColor, HueWrapsSaturationAndValueClampAndTheFourthByteStays) {
@@ -147,7 +148,9 @@ PackedColor PlainAdjust(PackedColor color, int hue, int sat, int val) {
     const int mx = std::max({r, g, b}), mn = std::min({r, g, b}), delta = mx - mn;
     double S = mx ? store(Ext(delta) / mx) : 0.0, V = store(Ext(mx) / 255), H = 0;
     if (S != 0) {
-        H = mx == r ? store(Ext(g - b) / delta) : mx == g ? store(Ext(b - r) / delta + 2) : store(Ext(r - g) / delta + 4);
+        H = mx == r   ? store(Ext(g - b) / delta)
+            : mx == g ? store(Ext(b - r) / delta + 2)
+                      : store(Ext(r - g) / delta + 4);
         H = store(Ext(H) * 60);
         if (H < 0) H = store(Ext(H) + 360);
     }

@@ -59,8 +59,8 @@ TEST(RleDecoding, EightAndFourBitRunsDecodeBottomUp) {
 
     // Five absolute nibbles occupy three bytes and a pad; then alternating nibbles of 0x12;
     // end of line, and a delta moves to column 2.
-    const Bitmap b4 =
-        Load(BmpFile(8, 2, 4, 2, 16, {0, 5, 0xAB, 0xCD, 0xE0, 0, 3, 0x12, 0, 0, 0, 2, 2, 0, 2, 0x77, 0, 1}));
+    const Bitmap b4 = Load(
+        BmpFile(8, 2, 4, 2, 16, {0, 5, 0xAB, 0xCD, 0xE0, 0, 3, 0x12, 0, 0, 0, 2, 2, 0, 2, 0x77, 0, 1}));
     EXPECT_EQ(Indices(b4), (std::vector<int>{0, 0, 7, 7, 0, 0, 0, 0, 0xA, 0xB, 0xC, 0xD, 0xE, 1, 2, 1}));
 }
 
@@ -146,7 +146,7 @@ TEST(DIBReader, OldCoreHeaderIsTurnedIntoTheLongForm) {
     AppendU16le(v, 1);
     AppendU16le(v, 1);
     v.insert(v.end(), {0, 0, 0, 0x10, 0x20, 0x30});  // black, then blue 0x10 green 0x20 red 0x30
-    v.insert(v.end(), {0x40, 0, 0, 0});               // pixels 0 1 0
+    v.insert(v.end(), {0x40, 0, 0, 0});              // pixels 0 1 0
     const Bitmap b = Load(v);
     EXPECT_EQ(Indices(b), (std::vector<int>{0, 1, 0}));
     EXPECT_EQ(b.palette()[1], (Rgb{0x30, 0x20, 0x10}));

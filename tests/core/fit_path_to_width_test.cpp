@@ -27,21 +27,18 @@ void ExpectShortensThrough(const std::vector<std::string>& forms, char sep) {
 
 TEST(FitPathToWidth, DrivePathLosesOneLeadingFolderPerStep) {
     ExpectShortensThrough({"C:\\Documents and Settings\\user\\My Documents\\Icons",
-                           "C:\\...\\user\\My Documents\\Icons", "C:\\...\\My Documents\\Icons",
-                           "C:\\...\\Icons", "...\\Icons", "Icons"},
+                           "C:\\...\\user\\My Documents\\Icons", "C:\\...\\My Documents\\Icons", "C:\\...\\Icons",
+                           "...\\Icons", "Icons"},
                           '\\');
 }
 
 TEST(FitPathToWidth, HiddenFoldersAreCutWhole) {
-    ExpectShortensThrough({"/home/u/.local/share/icons", "/.../u/.local/share/icons",
-                           "/.../.local/share/icons", "/.../share/icons", "/.../icons", ".../icons",
-                           "icons"},
+    ExpectShortensThrough({"/home/u/.local/share/icons", "/.../u/.local/share/icons", "/.../.local/share/icons",
+                           "/.../share/icons", "/.../icons", ".../icons", "icons"},
                           '/');
 }
 
-TEST(FitPathToWidth, PathThatFitsIsUntouched) {
-    EXPECT_EQ(FitPathToWidth("/a/b", OnePixelPerByte, 5), "/a/b");
-}
+TEST(FitPathToWidth, PathThatFitsIsUntouched) { EXPECT_EQ(FitPathToWidth("/a/b", OnePixelPerByte, 5), "/a/b"); }
 
 TEST(FitPathToWidth, DegeneratePathsEnd) {
     for (const std::string path : {"", "/", "//", "///x", "a:", "a:/", "/.../", ".../", "/./../x/"})

@@ -72,8 +72,8 @@ TEST(IconCompositor, ImagesAreStretchedToTheirDirectorySize) {
 }
 
 TEST(IconCompositor, ThirtyTwoBitImagesBlendByAlphaUnlessTheirAlphaIsUnused) {
-    const auto blended = StreamOf(test::MakeIconFileFromRaw(
-        {{3, 1, 32, Image32({{0, 0, 255, 128}, {10, 20, 30, 0}, {0, 255, 0, 255}}, 0x00)}}));
+    const auto blended = StreamOf(
+        test::MakeIconFileFromRaw({{3, 1, 32, Image32({{0, 0, 255, 128}, {10, 20, 30, 0}, {0, 255, 0, 255}}, 0x00)}}));
     std::string info;
     auto icon = CreatePreviewIcon(blended, 0, info);
     ASSERT_TRUE(icon);
@@ -83,8 +83,8 @@ TEST(IconCompositor, ThirtyTwoBitImagesBlendByAlphaUnlessTheirAlphaIsUnused) {
     EXPECT_EQ(Pixel(work, 2, 0), (Rgb{0, 255, 0}));
 
     // All alpha bytes 0: an old-style image drawn through its mask (first pixel masked).
-    const auto masked = StreamOf(test::MakeIconFileFromRaw(
-        {{2, 1, 32, Image32({{0, 0, 255, 0}, {10, 20, 30, 0}}, 0x80)}}));
+    const auto masked = StreamOf(
+        test::MakeIconFileFromRaw({{2, 1, 32, Image32({{0, 0, 255, 0}, {10, 20, 30, 0}}, 0x80)}}));
     icon = CreatePreviewIcon(masked, 0, info);
     ASSERT_TRUE(icon);
     work = BuildPreviewBitmap(*icon, {}, PreviewKeyColor);
@@ -136,7 +136,8 @@ TEST(PreviewIcon, PngImagesAreDrawnAt256PixelsByTheirAlpha) {
     // Clear pixels show the key colour behind the image.
     Bitmap clear(4, 4, 32);
     std::memset(clear.row(1), 0xFF, 4);
-    const auto clearIcon = CreatePreviewIcon(StreamOf(test::MakeIconFileFromRaw({{4, 4, 32, EncodeRgbaPng(clear)}})), 0, info);
+    const auto clearIcon = CreatePreviewIcon(StreamOf(test::MakeIconFileFromRaw({{4, 4, 32, EncodeRgbaPng(clear)}})), 0,
+                                             info);
     ASSERT_TRUE(clearIcon);
     const Bitmap over = BuildPreviewBitmap(*clearIcon, TransformState{}, PreviewKeyColor);
     EXPECT_EQ(ToTColor(Pixel(over, 0, 0)), PreviewKeyColor);

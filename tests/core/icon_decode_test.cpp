@@ -38,7 +38,8 @@ TEST(IconImageToBitmap, KeepsDepthPaletteRowsAndAlphaAfterAdjustment) {
         const std::size_t table = bits <= 8 ? 4u << bits : 0;
         ASSERT_EQ(bitmap->palette().size(), bits <= 8 ? std::size_t{1} << bits : 0u);
         for (std::size_t i = 0; i < bitmap->palette().size(); ++i)
-            EXPECT_EQ(bitmap->palette()[i], (Rgb{adjusted[40 + 4 * i + 2], adjusted[40 + 4 * i + 1], adjusted[40 + 4 * i]}));
+            EXPECT_EQ(bitmap->palette()[i],
+                      (Rgb{adjusted[40 + 4 * i + 2], adjusted[40 + 4 * i + 1], adjusted[40 + 4 * i]}));
         const std::size_t r = bitmap->rowBytes();
         for (int y = 0; y < 32; ++y)
             ASSERT_EQ(std::memcmp(bitmap->row(y), adjusted.data() + 40 + table + (31 - y) * r, r), 0) << y;

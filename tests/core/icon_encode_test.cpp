@@ -42,7 +42,8 @@ Decoded Decode(std::vector<std::uint8_t> image) {
     Bitmap mask(side, side, 1);
     for (int y = 0; y < side; ++y)
         for (std::size_t i = 0; i < mask.rowBytes(); ++i)
-            mask.row(side - 1 - y)[i] = image[image.size() - maskBytes + static_cast<std::size_t>(y) * mask.rowBytes() + i];
+            mask.row(side - 1 -
+                     y)[i] = image[image.size() - maskBytes + static_cast<std::size_t>(y) * mask.rowBytes() + i];
     return {DecodeDIBData(image, bits), mask};
 }
 

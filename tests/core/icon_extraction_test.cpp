@@ -80,14 +80,16 @@ TEST(LoadIconGroup, ADamagedGroupResourceLeavesTheStreamEmpty) {
     const ModuleFile m({{kResourceTypeGroupIcon, ResourceName::Id(1), 0, claims65535},
                         {kResourceTypeGroupIcon, ResourceName::Id(2), 0, noImages},
                         {kResourceTypeGroupIcon, ResourceName::Id(3), 0, Bytes(5, 0)},
-                        GroupOf(4, repeated), Image(1, Bytes(1u << 20, 1))});
+                        GroupOf(4, repeated),
+                        Image(1, Bytes(1u << 20, 1))});
     for (int g = 0; g < 4; ++g) EXPECT_TRUE(m.Group(g).empty()) << g;
 }
 
 // A group naming one large image over and over takes only the bytes it needs each time, so
 // the module is not read a thousand times over.
 TEST(LoadIconGroup, ARepeatedLargeImageIsReadOnlyAsFarAsTheGroupTakesIt) {
-    const ModuleFile m({GroupOf(1, std::vector<GroupImage>(1000, GroupImage{16, 16, 8, 4, 1})), Image(1, Bytes(1u << 20, 9))});
+    const ModuleFile m(
+        {GroupOf(1, std::vector<GroupImage>(1000, GroupImage{16, 16, 8, 4, 1})), Image(1, Bytes(1u << 20, 9))});
     const auto module = PeModule::Open(m.path());
     ASSERT_TRUE(module);
     TIconStream s;

@@ -30,8 +30,11 @@ TEST(IconFile, TheExtensionIsComparedInLowerCase) {
 TEST(IconFile, ADirectoryClaimingMoreThanTheFileHoldsGivesNothing) {
     test::TempDir dir;
     const auto good = test::MakeIconFile({{16, 16, 8, 1}});
-    std::vector<std::vector<std::uint8_t>> bad = {
-        {}, {0, 0, 1, 0}, test::MakeIconFile({}), std::vector<std::uint8_t>(good.begin(), good.end() - 1), good};
+    std::vector<std::vector<std::uint8_t>> bad = {{},
+                                                  {0, 0, 1, 0},
+                                                  test::MakeIconFile({}),
+                                                  std::vector<std::uint8_t>(good.begin(), good.end() - 1),
+                                                  good};
     bad.back()[4] = 0xFF;
     bad.back()[5] = 0xFF;  // 65535 entries
     for (std::size_t i = 0; i < bad.size(); ++i) {

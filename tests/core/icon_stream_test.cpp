@@ -66,8 +66,8 @@ TEST(IconStream, ImageSizesFollowTheFormula) {
         int size, bits;
         std::size_t bytes;
     };
-    for (const Case c : {Case{32, 1, 304}, Case{32, 4, 744}, Case{32, 8, 2216}, Case{32, 24, 3240},
-                         Case{32, 32, 4264}, Case{16, 4, 296}}) {
+    for (const Case c : {Case{32, 1, 304}, Case{32, 4, 744}, Case{32, 8, 2216}, Case{32, 24, 3240}, Case{32, 32, 4264},
+                         Case{16, 4, 296}}) {
         EXPECT_EQ(test::MakeIconImage({c.size, c.size, c.bits, 1}).size(), c.bytes) << c.bits;
     }
 }

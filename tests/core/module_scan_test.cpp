@@ -96,8 +96,8 @@ TEST(ModuleScan, FlatWalkWritesNothingWithoutMatchesAndAnEmptyFileWithoutIcons) 
     const std::string cplList = (t.dir / "Shell_cplList.txt").string();
     EXPECT_FALSE(ModuleScanner(quiet, CountFromText).ScanSystemFolder(t.root.string(), cplList, "cpl", sink));
     EXPECT_FALSE(fs::exists(cplList));
-    EXPECT_FALSE(ModuleScanner(quiet, CountFromText)
-                     .ScanSystemFolder((t.dir / "missing").string(), cplList, "cpl", sink));
+    EXPECT_FALSE(
+        ModuleScanner(quiet, CountFromText).ScanSystemFolder((t.dir / "missing").string(), cplList, "cpl", sink));
     WriteText(t.root / "desk.cpl", "icons 0");
     EXPECT_TRUE(ModuleScanner(quiet, CountFromText).ScanSystemFolder(t.root.string(), cplList, "cpl", sink));
     EXPECT_TRUE(fs::exists(cplList));

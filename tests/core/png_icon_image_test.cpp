@@ -66,8 +66,11 @@ TEST(PngIconImage, MissingBitCountComesFromThePngHeaderNeverFromOffset14) {
     const struct {
         Bytes png;
         unsigned bits;
-    } cases[] = {{PngOf(AlphaPattern(4)), 32}, {PngOf(Bitmap(4, 4, 24)), 24}, {PngOf(palette), 8},
-                 {PngOf(sixteen), 4},          {broken, 0}};
+    } cases[] = {{PngOf(AlphaPattern(4)), 32},
+                 {PngOf(Bitmap(4, 4, 24)), 24},
+                 {PngOf(palette), 8},
+                 {PngOf(sixteen), 4},
+                 {broken, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.bits);
         TIconStream s = StreamOf(test::MakeIconFileFromRaw({{0, 0, 0, c.png}}));
@@ -180,8 +183,8 @@ TEST(PngIconImage, GroupSaveRecoloursEveryPixelOfA256PixelBitmapImage) {
 
 TEST(PngIconImage, SingleImageSaveCarriesTheNewSize) {
     const Bitmap source = AlphaPattern(48);
-    const TIconStream stream = StreamOf(test::MakeIconFileFromRaw({{16, 16, 8, test::MakeIconImage({16, 16, 8, 1})},
-                                                                   {0, 0, 32, PngOf(source)}}));
+    const TIconStream stream = StreamOf(
+        test::MakeIconFileFromRaw({{16, 16, 8, test::MakeIconImage({16, 16, 8, 1})}, {0, 0, 32, PngOf(source)}}));
     SilentMessageSink sink;
     const auto out = EncodeIconImage(stream, 1, -40, 20, 0, TransformState{}, sink);
     ASSERT_TRUE(out);

@@ -65,7 +65,8 @@ std::vector<PngChunk> PngChunks(const Bytes& png) {
         const std::uint32_t len = (png[pos] << 24) | (png[pos + 1] << 16) | (png[pos + 2] << 8) | png[pos + 3];
         if (pos + 12 + len > png.size()) throw std::runtime_error("chunk runs past the end");
         PngChunk c;
-        c.type.assign(png.begin() + static_cast<std::ptrdiff_t>(pos + 4), png.begin() + static_cast<std::ptrdiff_t>(pos + 8));
+        c.type.assign(png.begin() + static_cast<std::ptrdiff_t>(pos + 4),
+                      png.begin() + static_cast<std::ptrdiff_t>(pos + 8));
         c.data.assign(png.begin() + static_cast<std::ptrdiff_t>(pos + 8),
                       png.begin() + static_cast<std::ptrdiff_t>(pos + 8 + len));
         chunks.push_back(std::move(c));

@@ -179,7 +179,8 @@ struct GifCase {
 // the map was full and transparency was given up).
 Bytes ExpectedGifRgba(const GifCase& c, const Bytes& gif) {
     const bool written = gif[13] == 0x21;
-    const TColor key = c.bitmap.bitsPerPixel() == 1 ? 0xFFFFFF : ToTColor(c.bitmap.pixelColor(0, c.bitmap.height() - 1));
+    const TColor key = c.bitmap.bitsPerPixel() == 1 ? 0xFFFFFF
+                                                    : ToTColor(c.bitmap.pixelColor(0, c.bitmap.height() - 1));
     Bytes out;
     for (int y = 0; y < c.bitmap.height(); ++y)
         for (int x = 0; x < c.bitmap.width(); ++x) {
@@ -227,10 +228,13 @@ TEST(GifWriter, PillowAndGiflibShowWhatWeWrote) {
     if (!HaveProgram("gif2rgb")) GTEST_SKIP() << "giflib tools missing";
     for (std::size_t i = 0; i < cases.size(); ++i) {
         const auto rgb = dir / (cases[i].name + ".rgb");
-        const CommandResult r = RunCommand("gif2rgb -1 -o " + ShellQuote(rgb.string()) + " " + ShellQuote(paths[i].string()));
+        const CommandResult r = RunCommand("gif2rgb -1 -o " + ShellQuote(rgb.string()) + " " +
+                                           ShellQuote(paths[i].string()));
         ASSERT_EQ(r.exitCode, 0) << cases[i].name << r.err;
         Bytes want;
-        for (std::size_t k = 0; k < expected[i].size(); k += 4) want.insert(want.end(), expected[i].begin() + static_cast<std::ptrdiff_t>(k), expected[i].begin() + static_cast<std::ptrdiff_t>(k + 3));
+        for (std::size_t k = 0; k < expected[i].size(); k += 4)
+            want.insert(want.end(), expected[i].begin() + static_cast<std::ptrdiff_t>(k),
+                        expected[i].begin() + static_cast<std::ptrdiff_t>(k + 3));
         EXPECT_EQ(ReadFile(rgb), want) << cases[i].name;
     }
 }

@@ -134,11 +134,12 @@ std::array<unsigned, 4> ExpectedPixel(const DepthCase& c, int x, int y) {
 }
 
 TEST(PngReader, ReadsEveryDepthOfTheTable) {
-    const DepthCase cases[] = {{0, 1, 1, 1},   {0, 2, 1, 4},  {0, 4, 1, 4},  {0, 8, 1, 8},  {0, 16, 1, 8},
+    const DepthCase cases[] = {{0, 1, 1, 1},   {0, 2, 1, 4},  {0, 4, 1, 4},  {0, 8, 1, 8},   {0, 16, 1, 8},
                                {4, 8, 2, 8},   {4, 16, 2, 8}, {2, 8, 3, 24}, {2, 16, 3, 24}, {6, 8, 4, 24},
-                               {6, 16, 4, 24}, {3, 1, 1, 1},  {3, 2, 1, 4},  {3, 4, 1, 4},  {3, 8, 1, 8}};
+                               {6, 16, 4, 24}, {3, 1, 1, 1},  {3, 2, 1, 4},  {3, 4, 1, 4},   {3, 8, 1, 8}};
     Bytes plte;
-    for (int i = 0; i < 256; ++i) plte.insert(plte.end(), {static_cast<std::uint8_t>(i), 7, static_cast<std::uint8_t>(255 - i)});
+    for (int i = 0; i < 256; ++i)
+        plte.insert(plte.end(), {static_cast<std::uint8_t>(i), 7, static_cast<std::uint8_t>(255 - i)});
     const int w = 13, h = 4;
     for (const DepthCase& c : cases)
         for (bool interlaced : {false, true}) {
@@ -147,7 +148,8 @@ TEST(PngReader, ReadsEveryDepthOfTheTable) {
             std::vector<Bytes> extra;
             if (c.colorType == 3) extra.push_back(MakeChunk("PLTE", plte));
             TZNBPNG png;
-            png.LoadFromStream(BuildPng(w, h, c.depth, c.colorType, SampleRows(c, w, h, interlaced), extra, interlaced));
+            png.LoadFromStream(
+                BuildPng(w, h, c.depth, c.colorType, SampleRows(c, w, h, interlaced), extra, interlaced));
             ASSERT_EQ(png.image().bitsPerPixel(), c.bitmapBits);
             EXPECT_EQ(png.hasAlpha(), c.alpha());
             EXPECT_EQ(png.options.Grayscale, c.colorType == 0 || c.colorType == 4);
@@ -170,7 +172,8 @@ TEST(PngReader, ToleratesBadCrcsMissingEndAndMacBinaryHeader) {
     const Bytes good = writer.SaveToBytes();
     Bytes badCrcs = good;
     for (std::size_t pos = 8; pos + 12 <= badCrcs.size();) {
-        const std::size_t len = (badCrcs[pos] << 24) | (badCrcs[pos + 1] << 16) | (badCrcs[pos + 2] << 8) | badCrcs[pos + 3];
+        const std::size_t len = (badCrcs[pos] << 24) | (badCrcs[pos + 1] << 16) | (badCrcs[pos + 2] << 8) |
+                                badCrcs[pos + 3];
         badCrcs[pos + 8 + len] ^= 0x5A;
         pos += 12 + len;
     }
@@ -298,8 +301,8 @@ TEST(PngReader, HostileFilesFailWithTheirMessage) {
 TEST(PngReader, AnImageTheDataCannotHoldIsRefusedBeforeAllocation) {
     for (bool interlaced : {false, true}) {
         const Bytes png = BuildPng(9000, 9000, 8, 2, Bytes(4 * 13, 0), {}, interlaced);
-        const std::size_t largest =
-            LargestAllocationDuring([&] { ExpectPngError(png, "Read Image (PNG): Read Error"); });
+        const std::size_t largest = LargestAllocationDuring(
+            [&] { ExpectPngError(png, "Read Image (PNG): Read Error"); });
         EXPECT_LT(largest, std::size_t{1} << 20) << interlaced;
     }
     TZNBPNG zeros;
@@ -324,7 +327,8 @@ TEST(PngReader, TruncatedAndCorruptedFilesNeverEscapeAsOtherErrors) {
         } catch (const EZNBPNG&) {
         }
     };
-    for (std::size_t n = 0; n < good.size(); ++n) tryLoad(Bytes(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(n)));
+    for (std::size_t n = 0; n < good.size(); ++n)
+        tryLoad(Bytes(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(n)));
     std::mt19937 random(7);
     for (int i = 0; i < 1000; ++i) {
         Bytes bad = good;

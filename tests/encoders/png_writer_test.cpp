@@ -20,8 +20,8 @@ struct WriteCase {
     bool interlaced;
 };
 constexpr WriteCase kWriteCases[] = {
-    {"plain", kFilterNone, false}, {"adaptive", kFilterAdaptive, false}, {"sub", kFilterSub, false},
-    {"up", kFilterUp, false},      {"average", kFilterAverage, false},   {"paeth", kFilterPaeth, false},
+    {"plain", kFilterNone, false}, {"adaptive", kFilterAdaptive, false},      {"sub", kFilterSub, false},
+    {"up", kFilterUp, false},      {"average", kFilterAverage, false},        {"paeth", kFilterPaeth, false},
     {"adam7", kFilterNone, true},  {"adam7-adaptive", kFilterAdaptive, true},
 };
 constexpr int kDepths[] = {1, 4, 8, 16, 24, 32};
@@ -55,8 +55,8 @@ TEST(PngWriter, OurReaderReadsBackEveryDepthFilterAndSize) {
         for (int bpp : kDepths)
             for (int w = 1; w <= 11; ++w)
                 for (int h = 1; h <= 11; h += 3) {
-                    SCOPED_TRACE(std::string(c.name) + " bpp " + std::to_string(bpp) + " " + std::to_string(w) +
-                                 "x" + std::to_string(h));
+                    SCOPED_TRACE(std::string(c.name) + " bpp " + std::to_string(bpp) + " " + std::to_string(w) + "x" +
+                                 std::to_string(h));
                     const Bitmap source = PatternBitmap(w, h, bpp, static_cast<unsigned>(w * 31 + h));
                     TZNBPNG back;
                     back.LoadFromStream(Configured(source, c).SaveToBytes());

@@ -52,7 +52,8 @@ TEST(ColourReduction, UpTo236ColoursComeOutExactly) {
             for (int x = 0; x < count; ++x) EXPECT_TRUE(own.count(ToTColor(original.pixelColor(x, 0)))) << x;
             for (int i = 10 + count; i < 246; ++i) EXPECT_EQ(palette[static_cast<std::size_t>(i)], Rgb{}) << i;
             // Exact colours carry no error, so every pixel keeps its colour.
-            const Bitmap reduced = ReduceToPalette(source, TColorReduction::Palette, TDitherMode::FloydSteinberg, palette);
+            const Bitmap reduced = ReduceToPalette(source, TColorReduction::Palette, TDitherMode::FloydSteinberg,
+                                                   palette);
             ASSERT_EQ(reduced.bitsPerPixel(), 8);
             for (int y = 0; y < 3; ++y)
                 for (int x = 0; x < count; ++x) ASSERT_EQ(reduced.pixelColor(x, y), original.pixelColor(x, y));
@@ -154,11 +155,13 @@ TEST(ColourReduction, NearestEntryPrefersTheLowestIndexAmongEquals) {
 TEST(ColourReduction, NearestEntryMatchesAFullScan) {
     std::mt19937 random(3);
     TPalette palette(256);
-    for (auto& e : palette) e = {static_cast<std::uint8_t>(random() % 8 * 32), static_cast<std::uint8_t>(random()),
-                                 static_cast<std::uint8_t>(random() % 4 * 85)};
+    for (auto& e : palette)
+        e = {static_cast<std::uint8_t>(random() % 8 * 32), static_cast<std::uint8_t>(random()),
+             static_cast<std::uint8_t>(random() % 4 * 85)};
     TSlowColorLookup lookup(palette);
     for (int n = 0; n < 20000; ++n) {
-        const int r = static_cast<int>(random() % 256), g = static_cast<int>(random() % 256), b = static_cast<int>(random() % 256);
+        const int r = static_cast<int>(random() % 256), g = static_cast<int>(random() % 256),
+                  b = static_cast<int>(random() % 256);
         std::size_t want = 0;
         long wantDistance = -1;
         for (std::size_t i = 0; i < palette.size(); ++i) {

@@ -99,10 +99,9 @@ TEST_F(HueSeriesTest, FileThatCannotBeCreatedStopsTheSeriesAndKeepsEarlierFiles)
     } catch (const FileError& e) {
         EXPECT_NE(std::string(e.what()).find((dir / "depths-0-4-3.png").string()), std::string::npos) << e.what();
     }
-    EXPECT_EQ(FilesIn(dir.path()), (std::vector<std::string>{"depths-0-4-0.png", "depths-0-4-1.png",
-                                                             "depths-0-4-2.png", "depths-0-4-3.png"}));
-    EXPECT_THROW(WriteHueSeries(Source(4, 0), Options(ExportFormat::GroupIcon, dir / "missing"), messages),
-                 FileError);
+    EXPECT_EQ(FilesIn(dir.path()), (std::vector<std::string>{"depths-0-4-0.png", "depths-0-4-1.png", "depths-0-4-2.png",
+                                                             "depths-0-4-3.png"}));
+    EXPECT_THROW(WriteHueSeries(Source(4, 0), Options(ExportFormat::GroupIcon, dir / "missing"), messages), FileError);
     EXPECT_FALSE(fs::exists(dir / "missing"));
 }
 

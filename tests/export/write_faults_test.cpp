@@ -47,29 +47,38 @@ void ExportTo(const WriteJob& job, ExportFormat format, const char* name) {
 
 const std::vector<Writer>& Writers() {
     static const std::vector<Writer> writers = {
-        {"GroupIcon", "a.ico", {},
+        {"GroupIcon",
+         "a.ico",
+         {},
          [](const WriteJob& j) {
              SaveIconGroup(j.stream, (j.folder / "a.ico").string(), 30, 0, 0, kEdit.state, j.sink);
          }},
-        {"SingleIcon", "a.ico", {},
+        {"SingleIcon",
+         "a.ico",
+         {},
          [](const WriteJob& j) {
              SaveIconImage(j.stream, (j.folder / "a.ico").string(), 4, 30, 0, 0, kEdit.state, j.sink);
          }},
         {"Bitmap", "a.bmp", {}, [](const WriteJob& j) { ExportTo(j, ExportFormat::Bitmap, "a.bmp"); }},
         {"Png", "a.png", {}, [](const WriteJob& j) { ExportTo(j, ExportFormat::Png, "a.png"); }},
         {"Gif", "a.gif", {}, [](const WriteJob& j) { ExportTo(j, ExportFormat::Gif, "a.gif"); }},
-        {"Series", "d-0-4-2.png", {"d-0-4-0.png", "d-0-4-1.png"},
+        {"Series",
+         "d-0-4-2.png",
+         {"d-0-4-0.png", "d-0-4-1.png"},
          [](const WriteJob& j) {
-             WriteHueSeries({j.stream, "d", 0, 4, kEdit}, {j.folder.string(), 4, 90, ExportFormat::Png, true},
-                            j.sink);
+             WriteHueSeries({j.stream, "d", 0, 4, kEdit}, {j.folder.string(), 4, 90, ExportFormat::Png, true}, j.sink);
          }},
-        {"ListFile", "list.txt", {},
+        {"ListFile",
+         "list.txt",
+         {},
          [](const WriteJob& j) {
              NoScanProgress progress;
              ModuleScanner scanner(progress, [](const std::string&) { return 2; });
              scanner.ScanSystemFolder(j.scanRoot.string(), (j.folder / "list.txt").string(), "dll", j.sink);
          }},
-        {"Settings", "Set.ini", {},
+        {"Settings",
+         "Set.ini",
+         {},
          [](const WriteJob& j) {
              IniFile ini((j.folder / "Set.ini").string());
              StoreAppSettings(ini, DefaultAppSettings(j.folder.string() + "/"));
@@ -131,17 +140,13 @@ TEST_P(WriteFaultTest, ReportsTheErrorAndLosesNothing) {
     test::SmallDisk disk;
     fs::path folder = plain / "out";
     switch (fault()) {
-        case Fault::InjectedFullDisk:
-            OnCreatingTarget(folder, [] { SetWriteFailureAfterBytesForTesting(4); });
-            break;
-        case Fault::RealFullDisk:
-            if (!disk.mounted()) GTEST_SKIP() << "cannot mount a tmpfs here";
-            folder = disk.path() / "out";
-            OnCreatingTarget(folder, [&disk] { disk.Fill(); });
-            break;
-        case Fault::VanishedFolder:
-            OnCreatingTarget(folder, [folder] { fs::remove_all(folder); });
-            break;
+    case Fault::InjectedFullDisk: OnCreatingTarget(folder, [] { SetWriteFailureAfterBytesForTesting(4); }); break;
+    case Fault::RealFullDisk:
+        if (!disk.mounted()) GTEST_SKIP() << "cannot mount a tmpfs here";
+        folder = disk.path() / "out";
+        OnCreatingTarget(folder, [&disk] { disk.Fill(); });
+        break;
+    case Fault::VanishedFolder: OnCreatingTarget(folder, [folder] { fs::remove_all(folder); }); break;
     }
     const fs::path target = folder / writer().target;
     const std::string old = "the user's old file\n";

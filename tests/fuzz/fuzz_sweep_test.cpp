@@ -52,8 +52,7 @@ Input PngOf(const Input& iconFile) {
 std::vector<Input> GeneratedSeeds(std::string_view target) {
     std::vector<Input> seeds;
     if (target == "pe_resources") {
-        for (const char* name : {"numbered.dll", "pe32.dll"})
-            seeds.push_back(test::ReadFile(test::BuiltFixture(name)));
+        for (const char* name : {"numbered.dll", "pe32.dll"}) seeds.push_back(test::ReadFile(test::BuiltFixture(name)));
     } else if (target == "icon_stream") {
         seeds.push_back(test::MakeIconFile({{8, 8, 1, 1}, {8, 8, 4, 2}, {8, 8, 8, 3}}));
         seeds.push_back(test::MakeIconFile({{8, 6, 24, 4}, {6, 6, 32, 5}}));
@@ -63,8 +62,9 @@ std::vector<Input> GeneratedSeeds(std::string_view target) {
     } else if (target == "dib") {
         for (int bits : {1, 4, 8, 24, 32}) seeds.push_back(BitmapFileOf({5, 4, bits, 7}));
     } else if (target == "ini_file") {
-        seeds.push_back(Text("[RECENT]\r\n0=/a/b.dll\r\n[WINDOW]\nMAXIMIZE=1\nLEFT=$10\n"
-                             "[SET]\nBACKCOLOR=$00C0DCC1\n[MAKEALLDLG]\nCOUNT=0x8\n"));
+        seeds.push_back(
+            Text("[RECENT]\r\n0=/a/b.dll\r\n[WINDOW]\nMAXIMIZE=1\nLEFT=$10\n"
+                 "[SET]\nBACKCOLOR=$00C0DCC1\n[MAKEALLDLG]\nCOUNT=0x8\n"));
     } else if (target == "module_list") {
         seeds.push_back(Text("shell32.dll,300\r\nnotepad.exe,2\rx\nnocomma\n\n"));
     } else if (target == "shell_link") {

@@ -14,7 +14,8 @@ TEST(ColorText, NamedColoursGoByNameOthersAsBlueGreenRedHex) {
 }
 
 TEST(ColorText, EveryWrittenTextReadsBackToItsValue) {
-    for (std::int32_t value : {0x000000, 0x0000FF, 0x00F0FBFF, 0x00C0DCC1, 0x00123456, static_cast<std::int32_t>(0x80000005)})
+    for (std::int32_t value :
+         {0x000000, 0x0000FF, 0x00F0FBFF, 0x00C0DCC1, 0x00123456, static_cast<std::int32_t>(0x80000005)})
         EXPECT_EQ(TextToColor(ColorToText(value)), value) << ColorToText(value);
 }
 

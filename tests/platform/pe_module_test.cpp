@@ -70,8 +70,10 @@ TEST(PeModule, StringNamesAreMatchedExactly) {
 
 TEST(PeModule, FilesThatAreNoModuleCannotBeOpened) {
     TempDir dir;
-    const std::vector<std::vector<std::uint8_t>> notModules = {
-        {}, {'M', 'Z'}, std::vector<std::uint8_t>(4096, 'x'), test::ReadFile(BuiltFixture("depths.ico"))};
+    const std::vector<std::vector<std::uint8_t>> notModules = {{},
+                                                               {'M', 'Z'},
+                                                               std::vector<std::uint8_t>(4096, 'x'),
+                                                               test::ReadFile(BuiltFixture("depths.ico"))};
     for (const auto& bytes : notModules) EXPECT_FALSE(OpenBytes(dir, bytes)) << bytes.size();
     EXPECT_FALSE(PeModule::Open(dir.path().string()));
     EXPECT_FALSE(PeModule::Open((dir / "missing.dll").string()));

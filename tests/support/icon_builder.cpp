@@ -37,8 +37,8 @@ std::vector<std::uint8_t> MakeIconImage(const TestImage& s) {
             if (s.bitCount <= 8) {
                 const unsigned index = patternByte(s.seed, x, y, 0) % (1u << s.bitCount);
                 const int bit = x * s.bitCount;
-                row[static_cast<std::size_t>(bit / 8)] |=
-                    static_cast<std::uint8_t>(index << (8 - s.bitCount - bit % 8));
+                row[static_cast<std::size_t>(bit / 8)] |= static_cast<std::uint8_t>(index
+                                                                                    << (8 - s.bitCount - bit % 8));
             } else {
                 const int bytes = s.bitCount / 8;
                 for (int c = 0; c < bytes; ++c)

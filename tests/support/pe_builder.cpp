@@ -72,7 +72,8 @@ public:
             WriteTable(s, typeTables_[type], names.size(), CountNamed(names));
             std::size_t j = 0;
             for (const auto& [key, named] : names) {
-                const std::uint32_t nameField = named.first.named ? (strings_[{type, key}] | 0x80000000u) : named.first.id;
+                const std::uint32_t nameField = named.first.named ? (strings_[{type, key}] | 0x80000000u)
+                                                                  : named.first.id;
                 WriteEntry(s, typeTables_[type], j++, nameField, nameTables_[{type, key}] | 0x80000000u);
                 if (named.first.named) WriteString(s, strings_[{type, key}], named.first.text);
                 WriteLanguages(s, nameTables_[{type, key}], named.second, otherSection);

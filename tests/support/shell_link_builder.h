@@ -8,13 +8,13 @@
 namespace zorvane::test {
 
 struct ShellLinkSpec {
-    std::string localBasePath;      // empty: no link information
-    std::string commonPathSuffix;   // appended to the base path
-    bool unicodeLinkInfo = false;   // base path and suffix also stored as UTF-16
-    std::u16string wideBasePath;    // the UTF-16 base path; empty: localBasePath widened
-    std::string relativePath;       // empty: none
-    bool unicodeStrings = true;     // string data in UTF-16
-    bool withIdList = true;         // a (meaningless) target ID list to skip
+    std::string localBasePath;     // empty: no link information
+    std::string commonPathSuffix;  // appended to the base path
+    bool unicodeLinkInfo = false;  // base path and suffix also stored as UTF-16
+    std::u16string wideBasePath;   // the UTF-16 base path; empty: localBasePath widened
+    std::string relativePath;      // empty: none
+    bool unicodeStrings = true;    // string data in UTF-16
+    bool withIdList = true;        // a (meaningless) target ID list to skip
 };
 
 inline std::vector<std::uint8_t> MakeShellLink(const ShellLinkSpec& spec) {
@@ -45,13 +45,14 @@ inline std::vector<std::uint8_t> MakeShellLink(const ShellLinkSpec& spec) {
         const std::uint32_t baseOff = volumeOff + static_cast<std::uint32_t>(volume.size());
         const std::uint32_t suffixOff = baseOff + static_cast<std::uint32_t>(spec.localBasePath.size()) + 1;
         const std::uint32_t wideBaseOff = suffixOff + static_cast<std::uint32_t>(spec.commonPathSuffix.size()) + 1;
-        const std::u16string wideBase =
-            spec.wideBasePath.empty() ? std::u16string(spec.localBasePath.begin(), spec.localBasePath.end())
-                                      : spec.wideBasePath;
+        const std::u16string wideBase = spec.wideBasePath.empty()
+                                            ? std::u16string(spec.localBasePath.begin(), spec.localBasePath.end())
+                                            : spec.wideBasePath;
         const std::u16string wideSuffix(spec.commonPathSuffix.begin(), spec.commonPathSuffix.end());
         const std::uint32_t wideSuffixOff = wideBaseOff + 2 * (static_cast<std::uint32_t>(wideBase.size()) + 1);
         const std::uint32_t end = spec.unicodeLinkInfo
-                                      ? wideSuffixOff + 2 * (static_cast<std::uint32_t>(spec.commonPathSuffix.size()) + 1)
+                                      ? wideSuffixOff +
+                                            2 * (static_cast<std::uint32_t>(spec.commonPathSuffix.size()) + 1)
                                       : wideBaseOff;
         u32(end);
         u32(header);

@@ -22,8 +22,8 @@ using test::ListText;
 using test::TempDir;
 
 std::vector<QAction*> ImageCommands(TForm1& f) {
-    return {f.ActionSave, f.ActionReNameSave, f.CloseFile, f.SaveSingleIcon, f.SaveBMP, f.SavePNG, f.SaveGIF,
-            f.Rotate90, f.Rotate270, f.Rotate180, f.HorzMirror, f.VertMirror, f.Cancel, f.CreateAll};
+    return {f.ActionSave, f.ActionReNameSave, f.CloseFile, f.SaveSingleIcon, f.SaveBMP,    f.SavePNG, f.SaveGIF,
+            f.Rotate90,   f.Rotate270,        f.Rotate180, f.HorzMirror,     f.VertMirror, f.Cancel,  f.CreateAll};
 }
 
 void ExpectImageCommandsEnabled(TForm1& f, bool enabled) {
@@ -101,8 +101,9 @@ TEST(Document, ARefusedPathWarnsOnlyWhileNoFileIsOpen) {
     w.Open(dir / "notes.txt");
     ASSERT_EQ(w.messages.messages.size(), 1u);
     EXPECT_EQ(w.messages.messages[0].kind, MessageKind::Warning);
-    EXPECT_EQ(w.messages.messages[0].text,
-              "このファイルまたはフォルダは開けません。\r\nアイコンを含まないファイルか、登録されていない拡張子である可能性があります。");
+    EXPECT_EQ(
+        w.messages.messages[0].text,
+        "このファイルまたはフォルダは開けません。\r\nアイコンを含まないファイルか、登録されていない拡張子である可能性があります。");
     EXPECT_TRUE(w->DG->ModuleName().isEmpty());
 
     // With a file open the refused path refreshes it: geometry and bars back to the start.

@@ -27,9 +27,7 @@ class HueBatchDialog : public ::testing::Test {
 protected:
     void SetUp() override { test::EnsureQtApp(); }
 
-    std::unique_ptr<TForm5> Open() {
-        return std::make_unique<TForm5>(ini, selectFolder, messages);
-    }
+    std::unique_ptr<TForm5> Open() { return std::make_unique<TForm5>(ini, selectFolder, messages); }
     void SetStoredCount(const std::string& text) {
         test::WriteFile(iniPath, std::vector<std::uint8_t>(text.begin(), text.end()));
         ini = IniFile(iniPath.string());
@@ -105,10 +103,9 @@ TEST_F(HueBatchDialog, OkValidatesBothFields) {
         const char* text;
         bool accepted;
     };
-    for (const Case& c : {Case{"count", "1", false}, Case{"count", "0", false},
-                          Case{"count", "37", false}, Case{"step", "9", false},
-                          Case{"step", "10", true}, Case{"step", "180", true},
-                          Case{"count", "36", true}, Case{"count", "2", true}}) {
+    for (const Case& c :
+         {Case{"count", "1", false}, Case{"count", "0", false}, Case{"count", "37", false}, Case{"step", "9", false},
+          Case{"step", "10", true}, Case{"step", "180", true}, Case{"count", "36", true}, Case{"count", "2", true}}) {
         SCOPED_TRACE(std::string(c.field) + " " + c.text);
         messages.messages.clear();
         auto form = Open();

@@ -20,7 +20,9 @@ TEST(PicturePreview, ShowsSavedPicturesAndNothingForOtherFiles) {
     test::WriteFile(dir / "bad.png", {0x89, 'P', 'N', 'G', 1, 2, 3});
     test::WriteFile(dir / "notes.txt", {'h', 'i'});
 
-    const auto load = [&dir](const char* name) { return LoadPreviewPicture(QString::fromStdString((dir / name).string())); };
+    const auto load = [&dir](const char* name) {
+        return LoadPreviewPicture(QString::fromStdString((dir / name).string()));
+    };
     for (const char* name : {"a.png", "a.bmp"}) {
         const QImage image = load(name);
         ASSERT_EQ(image.size(), QSize(7, 5)) << name;

@@ -96,9 +96,7 @@ void OpenImage24(test::WindowUnderTest& w, const TempDir& dir, int width, int he
     w.Open(dir / "image.ico");
 }
 
-test::Rgb24 KeyAndRed(int x, int) {
-    return x < 4 ? test::Rgb24{255, 255, 254} : test::Rgb24{200, 0, 0};
-}
+test::Rgb24 KeyAndRed(int x, int) { return x < 4 ? test::Rgb24{255, 255, 254} : test::Rgb24{200, 0, 0}; }
 
 TEST(Preview, KeyColouredPixelsAreTransparentAndNeverRecoloured) {
     TempDir dir;

@@ -40,9 +40,7 @@ protected:
         w->SBar_S->setValue(-10);
     }
     void TearDown() override { SetSettingsFolderForTesting(""); }
-    ExportEdit Edit(int hueShift = 0) {
-        return {w->Hue() + hueShift, w->Saturation(), w->Value(), w->Transform};
-    }
+    ExportEdit Edit(int hueShift = 0) { return {w->Hue() + hueShift, w->Saturation(), w->Value(), w->Transform}; }
     std::vector<std::uint8_t> GroupBytes(int hueShift = 0) {
         const ExportEdit e = Edit(hueShift);
         return EncodeIconGroup(w->IconStream, e.hue, e.saturation, e.value, e.state, w.messages).value();
@@ -239,9 +237,9 @@ TEST_F(SaveCommandsTest, BothFolderDialogsShareOneBrowser) {
         return std::optional<QString>(QString::fromStdString((dir / "picked").string()));
     });
     w.saveDialogs.modalAnswers = {[](QDialog& dialog) {
-                                      dynamic_cast<TForm2&>(dialog).SpeedButton1Click();
-                                      return false;
-                                  }};
+        dynamic_cast<TForm2&>(dialog).SpeedButton1Click();
+        return false;
+    }};
     w->IconFolderItem->trigger();
     w.saveDialogs.modalAnswers = {[](QDialog& dialog) {
         dynamic_cast<TForm5&>(dialog).SpeedButton1Click();
