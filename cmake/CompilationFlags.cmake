@@ -1,5 +1,10 @@
-# Warnings for everything we build; sanitizers for the second test configuration.
-add_compile_options(-Wall -Wextra)
+# Warnings for everything we build (errors in CI); sanitizers for the second test configuration.
+add_compile_options(-Wall -Wextra -Wshadow -Wconversion -Wsign-conversion -Wold-style-cast -Wnon-virtual-dtor
+                    -Woverloaded-virtual -Wpedantic)
+option(ZORVANE_WERROR "Treat warnings as errors" OFF)
+if(ZORVANE_WERROR)
+  add_compile_options(-Werror)
+endif()
 
 option(ZORVANE_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 if(ZORVANE_SANITIZE)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Configures and builds one configuration: build.sh DIR [cmake options...]
+# Configures and builds one configuration of CMakePresets.json: build.sh PRESET [cmake options...]
 set -euo pipefail
-dir=$1
+preset=$1
 shift
-cmake -S "$(dirname "$0")/.." -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build "$dir" -j "$(nproc)"
+cd "$(dirname "$0")/.."
+cmake --preset "$preset" "$@" >/dev/null
+cmake --build --preset "$preset" -j "$(nproc)"

@@ -7,7 +7,7 @@ PACKAGES=(
   qt6-base-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic
   binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 icoutils pngcheck python3 python3-pil giflib-tools imagemagick
-  bc time
+  bc time clang-format git
   xvfb x11-apps clang libclang-rt-14-dev
 )
 

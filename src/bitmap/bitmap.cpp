@@ -6,7 +6,8 @@ bool Bitmap::ValidDepth(int bpp) { return bpp == 1 || bpp == 4 || bpp == 8 || bp
 
 Bitmap::Bitmap(int width, int height, int bitsPerPixel) {
     if (!ValidDepth(bitsPerPixel) || width < 0 || height < 0) throw std::invalid_argument("bad bitmap geometry");
-    const std::uint64_t rowBytes = (static_cast<std::uint64_t>(width) * bitsPerPixel + 31) / 32 * 4;
+    const std::uint64_t rowBytes = (static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(bitsPerPixel) + 31) /
+                                   32 * 4;
     if (height != 0 && rowBytes > kMaxBitmapBytes / static_cast<std::uint64_t>(height)) throw BitmapTooLarge();
     width_ = width;
     height_ = height;

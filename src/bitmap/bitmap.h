@@ -30,7 +30,7 @@ public:
 
     static bool ValidDepth(int bitsPerPixel);
     static std::size_t RowBytesFor(int width, int bitsPerPixel) {
-        return (static_cast<std::size_t>(width) * bitsPerPixel + 31) / 32 * 4;
+        return (static_cast<std::size_t>(width) * static_cast<std::size_t>(bitsPerPixel) + 31) / 32 * 4;
     }
 
     int width() const { return width_; }

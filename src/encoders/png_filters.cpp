@@ -40,10 +40,11 @@ void ApplyFilter(std::uint8_t type, std::span<const std::uint8_t> raw, const std
         if (n) std::memcpy(out + 1, raw.data(), n);
         return;
     }
+    const auto back = static_cast<std::size_t>(stride);
     for (std::size_t i = 0; i < n; ++i) {
-        const bool left = i >= static_cast<std::size_t>(stride);
-        const int a = left ? raw[i - stride] : 0;
-        const int c = left ? prev[i - stride] : 0;
+        const bool left = i >= back;
+        const int a = left ? raw[i - back] : 0;
+        const int c = left ? prev[i - back] : 0;
         out[i + 1] = static_cast<std::uint8_t>(raw[i] - Predict(type, a, prev[i], c));
     }
 }
@@ -52,10 +53,11 @@ bool UndoFilter(std::uint8_t type, std::span<std::uint8_t> row, const std::uint8
     if (type > kPngPaeth) return false;
     if (type == kPngNone) return true;
     const std::size_t n = row.size();
+    const auto back = static_cast<std::size_t>(stride);
     for (std::size_t i = 0; i < n; ++i) {
-        const bool left = i >= static_cast<std::size_t>(stride);
-        const int a = left ? row[i - stride] : 0;
-        const int c = left ? prev[i - stride] : 0;
+        const bool left = i >= back;
+        const int a = left ? row[i - back] : 0;
+        const int c = left ? prev[i - back] : 0;
         row[i] = static_cast<std::uint8_t>(row[i] + Predict(type, a, prev[i], c));
     }
     return true;
@@ -68,8 +70,8 @@ int FilterScore(std::span<const std::uint8_t> candidate, int pixelBits) {
         std::count_if(histogram.begin(), histogram.end(), [](int c) { return c > 0; }));
     std::partial_sort(histogram.begin(), histogram.begin() + 3, histogram.end(), std::greater<>());
     const double n = static_cast<double>(candidate.size());
-    const long long c1 = histogram[0], c2 = histogram[1], c3 = histogram[2];
-    if (distinct <= 8 || c1 * 100 / static_cast<long long>(candidate.size()) >= 90) return -1;
+    const int c1 = histogram[0], c2 = histogram[1], c3 = histogram[2];
+    if (distinct <= 8 || static_cast<long long>(c1) * 100 / static_cast<long long>(candidate.size()) >= 90) return -1;
     if (pixelBits < 8) return static_cast<int>((n / 1.5 / distinct) * 1500 + ((c1 + c2) / n) * 1000);
     return static_cast<int>((n / 1.5 / distinct) * 1000 + ((c1 + c2 + c3) / n) * 1000);
 }

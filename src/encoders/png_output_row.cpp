@@ -11,14 +11,14 @@ std::uint8_t Widen5(unsigned v) { return static_cast<std::uint8_t>((v << 3) | (v
 void PackedRow(const Bitmap& image, int bits, int y, const ImagePass& pass, int count, std::uint8_t* out) {
     const std::uint8_t* src = image.row(y);
     if (pass.dx == 1) {
-        std::memcpy(out, src, (static_cast<std::size_t>(count) * bits + 7) / 8);
+        std::memcpy(out, src, (static_cast<std::size_t>(count) * static_cast<std::size_t>(bits) + 7) / 8);
         return;
     }
     if (bits == 8) {
         for (int i = 0; i < count; ++i) out[i] = src[pass.x0 + i * pass.dx];
         return;
     }
-    std::memset(out, 0, (static_cast<std::size_t>(count) * bits + 7) / 8);
+    std::memset(out, 0, (static_cast<std::size_t>(count) * static_cast<std::size_t>(bits) + 7) / 8);
     const int perByte = 8 / bits;
     for (int i = 0; i < count; ++i) {
         const unsigned v = image.pixelIndex(pass.x0 + i * pass.dx, y);
@@ -33,7 +33,7 @@ void ColourRow(const Bitmap& image, const Bitmap* alpha, const PngFormat& f, int
     const int srcStep = f.sourceBits == 15 ? 2 : (f.sourceHas4thByte ? 4 : 3);
     for (int i = 0; i < count; ++i) {
         const int x = pass.x0 + i * pass.dx;
-        const std::uint8_t* p = src + static_cast<std::size_t>(x) * srcStep;
+        const std::uint8_t* p = src + static_cast<std::size_t>(x) * static_cast<std::size_t>(srcStep);
         if (f.sourceBits == 15) {
             const unsigned v = p[0] | (p[1] << 8);
             *out++ = Widen5((v >> 10) & 31);

@@ -27,7 +27,7 @@ unsigned Sample(const std::uint8_t* row, int depth, std::size_t i) {
     case 16: return row[2 * i];
     default: {
         const std::size_t bit = i * static_cast<std::size_t>(depth);
-        return (row[bit / 8] >> (8 - depth - bit % 8)) & ((1u << depth) - 1);
+        return (row[bit / 8] >> (8 - static_cast<std::size_t>(depth) - bit % 8)) & ((1u << depth) - 1);
     }
     }
 }

@@ -8,7 +8,7 @@ namespace zorvane {
 QString ShortHint(const QString& hint) { return hint.section('|', 0, 0); }
 
 QString LongHint(const QString& hint) {
-    const int bar = hint.indexOf('|');
+    const qsizetype bar = hint.indexOf('|');
     return bar < 0 ? hint : hint.mid(bar + 1);
 }
 

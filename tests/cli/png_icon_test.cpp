@@ -27,7 +27,7 @@ void ExpectBackToBack(const std::vector<std::uint8_t>& file) {
     const ByteReader r(file);
     const int count = r.u16le(4);
     std::uint64_t offset = 6 + 16 * static_cast<std::uint64_t>(count);
-    for (int i = 0; i < count; ++i) {
+    for (std::uint64_t i = 0; i < static_cast<std::uint64_t>(count); ++i) {
         EXPECT_EQ(r.u32le(6 + 16 * i + 12), offset) << i;
         offset += r.u32le(6 + 16 * i + 8);
     }

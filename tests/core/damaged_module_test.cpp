@@ -30,7 +30,7 @@ TEST(DamagedModule, ATruncatedModuleGivesWholeGroupsOrNone) {
     for (std::size_t len = 0; len < whole.size(); len += 1499) {
         test::WriteFile(path, Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(len)));
         const auto got = Groups(path, 3);
-        for (int g = 0; g < 3; ++g)
+        for (std::size_t g = 0; g < 3; ++g)
             EXPECT_TRUE(got[g].empty() || got[g] == expected[g]) << "length " << len << " group " << g;
     }
 }

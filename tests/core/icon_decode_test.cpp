@@ -42,7 +42,10 @@ TEST(IconImageToBitmap, KeepsDepthPaletteRowsAndAlphaAfterAdjustment) {
                       (Rgb{adjusted[40 + 4 * i + 2], adjusted[40 + 4 * i + 1], adjusted[40 + 4 * i]}));
         const std::size_t r = bitmap->rowBytes();
         for (int y = 0; y < 32; ++y)
-            ASSERT_EQ(std::memcmp(bitmap->row(y), adjusted.data() + 40 + table + (31 - y) * r, r), 0) << y;
+            ASSERT_EQ(std::memcmp(bitmap->row(y), adjusted.data() + 40 + table + static_cast<std::size_t>(31 - y) * r,
+                                  r),
+                      0)
+                << y;
     }
 }
 

@@ -38,7 +38,7 @@ Decoded Decode(std::vector<std::uint8_t> image) {
     const int side = ByteReader(image).i32le(4);
     HalveHeightField(image);
     const unsigned bits = ByteReader(image).u16le(14);
-    const std::size_t maskBytes = static_cast<std::size_t>(side) * ((side + 31) / 32 * 4);
+    const std::size_t maskBytes = static_cast<std::size_t>(side) * static_cast<std::size_t>((side + 31) / 32 * 4);
     Bitmap mask(side, side, 1);
     for (int y = 0; y < side; ++y)
         for (std::size_t i = 0; i < mask.rowBytes(); ++i)

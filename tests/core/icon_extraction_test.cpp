@@ -138,7 +138,7 @@ TEST(LoadIconGroup, ImagesAreTakenInTheGroupsLanguage) {
         TIconStream s;
         LoadIconGroup(s, lang, g);
         ASSERT_EQ(ImageCount(s), 1) << g;
-        EXPECT_EQ(ReadIconImage(s, 0), expected[g]) << g;
+        EXPECT_EQ(ReadIconImage(s, 0), expected[static_cast<std::size_t>(g)]) << g;
     }
 }
 

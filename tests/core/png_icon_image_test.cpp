@@ -129,7 +129,7 @@ TEST(PngIconImage, CutOrAlteredPngDataFailsCleanly) {
     };
     for (std::size_t n = 0; n < png.size(); ++n) run(Bytes(png.begin(), png.begin() + static_cast<std::ptrdiff_t>(n)));
     for (std::size_t i = 8; i < 60; ++i)
-        for (std::uint8_t v : {0x00, 0x01, 0x7F, 0xFF}) {
+        for (std::uint8_t v : {std::uint8_t{0x00}, std::uint8_t{0x01}, std::uint8_t{0x7F}, std::uint8_t{0xFF}}) {
             Bytes altered = png;
             altered[i] = v;
             run(altered);

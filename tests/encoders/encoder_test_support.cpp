@@ -16,8 +16,9 @@ Bitmap PatternBitmap(int width, int height, int bpp, unsigned seed) {
     if (bpp <= 8) {
         const int entries = 1 << bpp;
         for (int i = 0; i < entries; ++i)
-            b.palette().push_back({static_cast<std::uint8_t>(i * 37 + seed), static_cast<std::uint8_t>(255 - i),
-                                   static_cast<std::uint8_t>(i * 11 + 3 * seed)});
+            b.palette().push_back({static_cast<std::uint8_t>(static_cast<unsigned>(i) * 37 + seed),
+                                   static_cast<std::uint8_t>(255 - i),
+                                   static_cast<std::uint8_t>(static_cast<unsigned>(i) * 11 + 3 * seed)});
     }
     unsigned state = seed * 2654435761u + 12345u;
     for (auto& byte : b.pixels()) {

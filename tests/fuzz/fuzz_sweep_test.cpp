@@ -122,7 +122,7 @@ TEST_P(Harness, RegressionCorpusIsHandled) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Fuzz, Harness, ::testing::ValuesIn(AllTargets().begin(), AllTargets().end()),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& instance) { return std::string(instance.param.name); });
 
 }  // namespace
 }  // namespace zorvane::fuzz

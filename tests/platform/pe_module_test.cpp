@@ -83,7 +83,8 @@ TEST(PeModule, EveryTruncationOfAModuleIsReadSafely) {
     const auto whole = test::ReadFile(BuiltFixture("pe32.dll"));
     TempDir dir;
     for (std::size_t len = 0; len < whole.size(); len += (len < 1024 ? 7 : 997)) {
-        const auto m = OpenBytes(dir, std::vector<std::uint8_t>(whole.begin(), whole.begin() + len));
+        const auto m = OpenBytes(dir, std::vector<std::uint8_t>(whole.begin(),
+                                                                whole.begin() + static_cast<std::ptrdiff_t>(len)));
         if (!m) continue;
         for (const ResourceName& n : m->Names(kResourceTypeGroupIcon))
             if (auto where = m->Find(kResourceTypeGroupIcon, n)) {
@@ -145,12 +146,12 @@ TEST(PeModule, SectionExtentIsTheSmallerOfRawAndVirtualSizeOrRawWhenVirtualIsZer
     auto pe = MakePeModule({{3, ResourceName::Id(1), 0, Bytes(64, 5)}});
     const std::uint64_t virtualSize = pe.resourceSectionHeader + 8;
     auto zero = pe.bytes;
-    for (int i = 0; i < 4; ++i) zero[virtualSize + i] = 0;
+    for (std::uint64_t i = 0; i < 4; ++i) zero[virtualSize + i] = 0;
     EXPECT_EQ(OpenBytes(dir, zero)->Load(*OpenBytes(dir, zero)->Find(3, ResourceName::Id(1))), Bytes(64, 5));
 
     auto tiny = pe.bytes;  // the directory itself no longer fits in the section
     tiny[virtualSize] = 8;
-    for (int i = 1; i < 4; ++i) tiny[virtualSize + i] = 0;
+    for (std::uint64_t i = 1; i < 4; ++i) tiny[virtualSize + i] = 0;
     EXPECT_TRUE(OpenBytes(dir, tiny)->Names(3).empty());
 }
 

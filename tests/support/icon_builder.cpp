@@ -13,7 +13,7 @@ void put32(std::vector<std::uint8_t>& v, unsigned x) {
 }
 
 std::uint8_t patternByte(unsigned seed, int x, int y, int channel) {
-    return static_cast<std::uint8_t>((x * 37 + y * 91 + channel * 53 + seed * 17) & 0xFF);
+    return static_cast<std::uint8_t>((static_cast<unsigned>(x * 37 + y * 91 + channel * 53) + seed * 17) & 0xFF);
 }
 
 }  // namespace

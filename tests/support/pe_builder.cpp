@@ -134,7 +134,7 @@ private:
 
 void WriteSectionHeader(std::vector<std::uint8_t>& v, std::uint64_t at, const char* name, std::uint32_t size,
                         std::uint32_t rva, std::uint32_t rawOffset) {
-    for (int i = 0; name[i]; ++i) v[at + i] = static_cast<std::uint8_t>(name[i]);
+    for (std::uint64_t i = 0; name[i]; ++i) v[at + i] = static_cast<std::uint8_t>(name[i]);
     Put32(v, at + 8, size);
     Put32(v, at + 12, rva);
     Put32(v, at + 16, Align(size, 0x200));

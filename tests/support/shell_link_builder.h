@@ -78,7 +78,10 @@ inline std::vector<std::uint8_t> MakeShellLink(const ShellLinkSpec& spec) {
     }
     if (!spec.relativePath.empty()) {
         u16(static_cast<std::uint32_t>(spec.relativePath.size()));
-        for (unsigned char c : spec.relativePath) spec.unicodeStrings ? u16(c) : out.push_back(c);
+        for (char c : spec.relativePath) {
+            const auto unit = static_cast<std::uint8_t>(c);
+            spec.unicodeStrings ? u16(unit) : out.push_back(unit);
+        }
     }
     u32(0);  // end of the extra data
     return out;
