@@ -8,19 +8,9 @@
 #include <QStyle>
 
 #include "controls/grid_icon_source.h"
-#include "platform/folders.h"
+#include "platform/file_types.h"
 
 namespace zorvane {
-
-QString GridModuleFor(const QString& path) {
-    const QString ext = QFileInfo(path).suffix().toLower();
-    if (ext == "exe" || ext == "cpl" || ext == "dll" || ext == "ico") return path;
-    // A web page shows the browser's icons; the browser need not be installed.
-    if (ext == "htm" || ext == "html")
-        return QString::fromStdString(ProgramFilesFolder()) + "Internet Explorer/iexplore.exe";
-    // Other registered file types have no registry here to name their icon file.
-    return {};
-}
 
 TAutoAdjustIconGrid::TAutoAdjustIconGrid(QWidget* parent)
     : QAbstractScrollArea(parent),
@@ -36,7 +26,7 @@ TAutoAdjustIconGrid::TAutoAdjustIconGrid(QWidget* parent)
 
 void TAutoAdjustIconGrid::SetModuleName(const QString& path) {
     if (path == moduleName_ || !QFileInfo(path).isFile()) return;
-    const QString module = GridModuleFor(path);
+    const QString module = QString::fromStdString(GridModuleFor(path.toStdString()));
     if (module.isEmpty()) return;
     moduleName_ = module;
     iconCount_ = source_->Count(module);

@@ -85,8 +85,4 @@ private:
     GridIconSource* source_;
 };
 
-// The module that stands for a file of the given lower-case extension, or empty when the
-// grid does not take such files.
-QString GridModuleFor(const QString& path);
-
 }  // namespace zorvane
