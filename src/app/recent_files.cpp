@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-#include "platform/text_util.h"
+#include "platform/case_fold.h"
 
 namespace zorvane {
 
 bool RecentFiles::Add(const std::string& path) {
     if (path.empty()) return false;
     const bool listed = std::any_of(entries_.begin(), entries_.end(),
-                                    [&](const std::string& e) { return EqualsIgnoreCase(e, path); });
+                                    [&](const std::string& e) { return EqualsFoldingCase(e, path); });
     if (listed) return false;
     std::rotate(entries_.rbegin(), entries_.rbegin() + 1, entries_.rend());
     entries_[0] = path;

@@ -16,8 +16,9 @@ public:
     void set(int index, std::string path) { entries_.at(static_cast<std::size_t>(index)) = std::move(path); }
     const std::array<std::string, kCount>& entries() const { return entries_; }
 
-    // A path not yet listed (compared without regard to case) goes in at index 0 and the
-    // oldest drops out; a listed one keeps its place. True when the list changed.
+    // A path not yet listed (compared without regard to letter case, in any script) goes in
+    // at index 0 and the oldest drops out; a listed one keeps its place. True when the list
+    // changed.
     bool Add(const std::string& path);
 
     struct MenuItem {

@@ -107,4 +107,22 @@ std::string AnsiToUtf8(std::string_view bytes) {
     return out;
 }
 
+std::u32string DecodeUtf8(std::string_view text) {
+    std::u32string out;
+    while (!text.empty()) {
+        const auto b = [&](std::size_t i) { return static_cast<char32_t>(static_cast<unsigned char>(text[i])); };
+        const std::size_t n = utf8SequenceLength(text);
+        if (n == 0) {
+            out += 0xDC00 + b(0);
+            text.remove_prefix(1);
+            continue;
+        }
+        char32_t cp = n == 1 ? b(0) : b(0) & (0x7Fu >> n);
+        for (std::size_t i = 1; i < n; ++i) cp = (cp << 6) | (b(i) & 0x3F);
+        out += cp;
+        text.remove_prefix(n);
+    }
+    return out;
+}
+
 }  // namespace zorvane

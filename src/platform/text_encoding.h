@@ -15,4 +15,8 @@ std::string Utf16ToUtf8(std::u16string_view units);
 // bytes that are not even that become U+FFFD.
 std::string AnsiToUtf8(std::string_view bytes);
 
+// UTF-8 to code points. A byte that starts no well-formed sequence stands for itself as
+// U+DC80..U+DCFF (a lone surrogate, so it never equals a real character).
+std::u32string DecodeUtf8(std::string_view text);
+
 }  // namespace zorvane

@@ -57,7 +57,6 @@ void TForm1::FormCreate() {
     setWindowIcon(ApplicationIcon());
     setWindowTitle("アイコン抽出・色変換　Zorvane 1.10");
     Transform.Reset();
-    for (int i = 0; i < 5; ++i) RecentFiles << QString();
     CreateCommands();
     BuildLayout();
     BuildMenus();

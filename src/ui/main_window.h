@@ -15,6 +15,7 @@
 #include <functional>
 #include <string>
 
+#include "app/recent_files.h"
 #include "bitmap/bitmap.h"
 #include "core/icon_stream.h"
 #include "core/transform_state.h"
@@ -122,8 +123,8 @@ public:
     // --- Document state ---
     TIconStream IconStream;
     Bitmap WorkBitmap;
-    TransformState Transform;  // Rotation and Mirrored
-    QStringList RecentFiles;   // exactly five entries, most recent first, entries may be empty
+    TransformState Transform;          // Rotation and Mirrored
+    zorvane::RecentFiles RecentFiles;  // five entries, most recent first, entries may be empty
     QString IconFolder;
     std::int32_t BackColor = 0x00FFFFFF;  // the grid colour as read from the settings
     QString SystemFolder;
@@ -205,7 +206,6 @@ private:
     void ReportError(const std::string& text);
 
     // Document helpers (main_window_document.cpp).
-    void AddRecentFile(const QString& name);
     void ListGroup();
     void ShowNoIcons();
     void ClearPreview();

@@ -44,7 +44,7 @@ void TForm1::OpenFile(const QString& path) {
     // From here on the document is what the grid holds, which for a web page is another
     // file, and for a refused path the file that stays open.
     const QString module = DG->ModuleName();
-    AddRecentFile(module);
+    if (RecentFiles.Add(module.toStdString())) RebuildRecentMenus();
     SBFileName->setText(module);
     DG->viewport()->update();
     ResetColorBars();
@@ -59,14 +59,6 @@ void TForm1::OpenFile(const QString& path) {
         return;
     }
     DGSelectCell(DG->Col(), DG->Row());
-}
-
-void TForm1::AddRecentFile(const QString& name) {
-    for (const QString& entry : RecentFiles)
-        if (entry.compare(name, Qt::CaseInsensitive) == 0) return;
-    RecentFiles.prepend(name);
-    while (RecentFiles.size() > 5) RecentFiles.removeLast();
-    RebuildRecentMenus();
 }
 
 void TForm1::DGSelectCell(int col, int row) {

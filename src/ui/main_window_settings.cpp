@@ -72,7 +72,7 @@ void TForm1::InstallSettingsCommands() {
 void TForm1::LoadSettings() {
     const std::string folder = SettingsFolder();
     const AppSettings s = LoadAppSettings(IniFile(folder + kSettingsFileName), folder);
-    for (int i = 0; i < zorvane::RecentFiles::kCount; ++i) RecentFiles[i] = QString::fromStdString(s.recent.at(i));
+    RecentFiles = s.recent;
     IconFolder = QString::fromStdString(s.iconFolder);
     move(s.window.left, s.window.top);
     resize(s.window.width, s.window.height);
@@ -85,7 +85,7 @@ void TForm1::LoadSettings() {
 void TForm1::SaveSettings() {
     const std::string folder = SettingsFolder();
     AppSettings s = DefaultAppSettings(folder);
-    for (int i = 0; i < zorvane::RecentFiles::kCount; ++i) s.recent.set(i, RecentFiles.value(i).toStdString());
+    s.recent = RecentFiles;
     s.window = {isMaximized(), x(), y(), width(), height()};
     s.iconFolder = IconFolder.toStdString();
     // A system colour stays a system colour as long as the user kept it.
@@ -101,11 +101,9 @@ void TForm1::SaveSettings() {
 }
 
 void TForm1::RebuildRecentMenus() {
-    zorvane::RecentFiles recent;
-    for (int i = 0; i < zorvane::RecentFiles::kCount; ++i) recent.set(i, RecentFiles.value(i).toStdString());
     for (QMenu* menu : {RecentMenu, RecentPopup}) {
         menu->clear();
-        for (const auto& item : recent.MenuItems()) {
+        for (const auto& item : RecentFiles.MenuItems()) {
             // "&" in a path is text, not a mnemonic.
             QAction* action = menu->addAction(QString::fromStdString(item.caption).replace("&", "&&"));
             action->setData(item.index);
@@ -116,7 +114,7 @@ void TForm1::RebuildRecentMenus() {
 }
 
 void TForm1::OpenRecentFile(int index) {
-    if (index >= 0 && index < RecentFiles.size()) OpenFile(RecentFiles[index]);
+    if (index >= 0 && index < zorvane::RecentFiles::kCount) OpenFile(QString::fromStdString(RecentFiles.at(index)));
 }
 
 void TForm1::WMDropFiles(const QStringList& paths) {

@@ -93,6 +93,12 @@ TEST(RecentFiles, NewPathsGoFirstListedOnesKeepTheirPlace) {
     EXPECT_EQ(r.at(3), "/f3.dll");
     EXPECT_EQ(r.at(0), "/f6.dll");
     EXPECT_FALSE(r.Add(""));
+
+    // Case is folded in every script, not only in ASCII.
+    EXPECT_TRUE(r.Add("/アイコン/Ärger-Ω-Ｚ.dll"));
+    EXPECT_FALSE(r.Add("/アイコン/äRGER-ω-ｚ.DLL"));
+    EXPECT_TRUE(r.Add("/アイコン/Arger-Ω-Ｚ.dll")) << "another letter is another file";
+    EXPECT_EQ(r.at(1), "/アイコン/Ärger-Ω-Ｚ.dll");
 }
 
 TEST(RecentFiles, MenuItemsKeepTheirNumbersAcrossGaps) {

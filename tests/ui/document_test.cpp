@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <filesystem>
+
 #include <QAction>
 #include <QLabel>
 #include <QStatusBar>
@@ -17,6 +20,7 @@
 namespace zorvane {
 namespace {
 
+namespace fs = std::filesystem;
 using test::BuiltFixture;
 using test::ListText;
 using test::TempDir;
@@ -37,7 +41,7 @@ TEST(Document, StartsEmptyWithTheImageCommandsDisabled) {
     EXPECT_EQ(w->ExitItem->text(), "Zorvaneの終了(&Z)");
     EXPECT_EQ(w->SBList->text(), "グループアイコンデータ");
     EXPECT_TRUE(w->WorkBitmap.empty());
-    EXPECT_EQ(w->RecentFiles.size(), 5);
+    EXPECT_EQ(w->RecentFiles.entries(), (std::array<std::string, 5>{}));
     ExpectImageCommandsEnabled(*w, false);
     EXPECT_FALSE(w->ListView1ContextPopup(QPoint(1, 1)));
 }
@@ -60,7 +64,7 @@ TEST(Document, OpeningAModuleListsItsFirstGroupAndPreviewsTheFirstImage) {
     EXPECT_EQ(w->SBInfo->text(), "No.1 : 32px × 32px  色数:1ビット");
     EXPECT_EQ(w->WorkBitmap.width(), 32);
     EXPECT_EQ(w->WorkBitmap.height(), 33);
-    EXPECT_EQ(w->RecentFiles.first().toStdString(), BuiltFixture("numbered.dll").string());
+    EXPECT_EQ(w->RecentFiles.at(0), BuiltFixture("numbered.dll").string());
     ExpectImageCommandsEnabled(*w, true);
     EXPECT_EQ(w->FileBaseName(), "numbered");
 
@@ -108,14 +112,14 @@ TEST(Document, ARefusedPathWarnsOnlyWhileNoFileIsOpen) {
 
     // With a file open the refused path refreshes it: geometry and bars back to the start.
     w.Open(BuiltFixture("mixed.dll"));
-    const QStringList recent = w->RecentFiles;
+    const auto recent = w->RecentFiles.entries();
     w->Rotate90->trigger();
     w->SBar_S->setValue(-30);
     w.Open(dir / "notes.txt");
     EXPECT_EQ(w.messages.messages.size(), 1u);
     EXPECT_EQ(w->Transform.Rotation, 0);
     EXPECT_EQ(w->SBar_S->value(), 0);
-    EXPECT_EQ(w->RecentFiles, recent);
+    EXPECT_EQ(w->RecentFiles.entries(), recent);
     EXPECT_EQ(w->ListView1->rowCount(), 6);
 }
 
@@ -169,12 +173,20 @@ TEST(Document, RecentFilesKeepFiveAndIgnoreLetterCase) {
     test::WindowUnderTest w;
     for (const char* name : {"numbered.dll", "named.exe", "mixed.dll", "lang.dll", "pe32.dll", "pe32.exe"})
         w.Open(BuiltFixture(name));
-    ASSERT_EQ(w->RecentFiles.size(), 5);
-    EXPECT_TRUE(w->RecentFiles[0].endsWith("pe32.exe"));
-    EXPECT_TRUE(w->RecentFiles[4].endsWith("named.exe"));
-    const QStringList before = w->RecentFiles;
+    EXPECT_TRUE(w->RecentFiles.at(0).ends_with("pe32.exe"));
+    EXPECT_TRUE(w->RecentFiles.at(4).ends_with("named.exe"));
+    const auto before = w->RecentFiles.entries();
     w.Open(BuiltFixture("mixed.dll"));
-    EXPECT_EQ(w->RecentFiles, before) << "a listed file keeps its place";
+    EXPECT_EQ(w->RecentFiles.entries(), before) << "a listed file keeps its place";
+
+    // Letters of any script are compared without their case: two files whose names differ
+    // only so are one entry.
+    TempDir dir;
+    for (const char* name : {"Ärger-Ｚ.dll", "äRGER-ｚ.DLL"}) fs::copy_file(BuiltFixture("numbered.dll"), dir / name);
+    w.Open(dir / "Ärger-Ｚ.dll");
+    w.Open(dir / "äRGER-ｚ.DLL");
+    EXPECT_EQ(w->RecentFiles.at(0), (dir / "Ärger-Ｚ.dll").string());
+    EXPECT_EQ(w->RecentFiles.at(1), before[0]);
 }
 
 TEST(Document, DialogsAnswerThroughTheServices) {
