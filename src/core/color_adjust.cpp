@@ -158,6 +158,7 @@ void AdjustTable(std::span<std::uint8_t> image, int bitCount, int hue, int satur
     const std::uint64_t entries = std::uint64_t{1} << bitCount;
     const ByteReader reader(image);
     reader.bytes(40, entries * 4);
+    if (IsNoAdjustment(hue, saturation, value)) return;
     const ColorAdjuster adjust(hue, saturation, value);
     for (std::uint64_t i = 0; i < entries; ++i) {
         const std::uint64_t off = 40 + 4 * i;
@@ -169,6 +170,7 @@ void AdjustPixels(std::span<std::uint8_t> image, int bitCount, int width, int he
                   int value) {
     const std::size_t rowBytes = Bitmap::RowBytesFor(width, bitCount);
     ByteReader(image).bytes(40, rowBytes * static_cast<std::size_t>(height));
+    if (IsNoAdjustment(hue, saturation, value)) return;
     MemoAdjuster adjust(hue, saturation, value);
     const int step = bitCount / 8;
     for (int y = 0; y < height; ++y) {
@@ -263,6 +265,7 @@ Bitmap AdjustBitmapColors(const Bitmap& source, int hue, int saturation, int val
 
 Bitmap AdjustPreviewColors(const Bitmap& source, int hue, int saturation, int value, TColor keyColor) {
     Bitmap out = As32Bit(source);
+    if (IsNoAdjustment(hue, saturation, value)) return out;
     const Rgb k = FromTColor(keyColor);
     // No input colour has bits above the 24 of red, green and blue: "no key" never matches.
     const PackedColor key = keyColor == kNoColor ? 0xFFFFFFFFu : PackedColor((k.red << 16) | (k.green << 8) | k.blue);

@@ -27,6 +27,11 @@ using PackedColor = std::uint32_t;
 // The preview's background (red 255, green 255, blue 254); never adjusted.
 constexpr TColor PreviewKeyColor = 0xFEFFFF;
 
+// All three offsets 0: nothing was asked of the colours. The per-colour model is not the
+// identity there (its truncation lowers many colours by one level), so the image-level
+// operations below pass colours through unchanged instead of running it.
+constexpr bool IsNoAdjustment(int hue, int saturation, int value) { return hue == 0 && saturation == 0 && value == 0; }
+
 PackedColor HSVToRGB(const THSVColor& hsv);
 // Byte 3 of the result is byte 3 of the input.
 PackedColor AdjustColor(PackedColor color, int hue, int saturation, int value);
@@ -35,14 +40,14 @@ void AdjustColorRGB(int hue, int saturation, int value, std::uint32_t rgb, std::
 
 // Adjusts a private copy of an icon image's data in place: the colour table of an indexed
 // image, every pixel of a 24- or 32-bit one (width x height from the directory bytes, a
-// byte of 0 meaning 256).
+// byte of 0 meaning 256). With no adjustment the data is checked but left as it is.
 // dirBitCount 0 takes the header's bit count. Other depths are refused with a message and
 // false. Data too short for the colours it claims raises ReadError.
 bool AdjustIconImageColors(std::span<std::uint8_t> image, int hue, int saturation, int value, std::uint8_t heightByte,
                            std::uint8_t widthByte, std::uint16_t dirBitCount, MessageSink& sink);
 
 // A 32-bit copy of source with every pixel converted except those of exactly keyColor
-// (user-interface notation); the fourth bytes stay.
+// (user-interface notation); the fourth bytes stay. With no adjustment, a plain 32-bit copy.
 Bitmap AdjustPreviewColors(const Bitmap& source, int hue, int saturation, int value, TColor keyColor = PreviewKeyColor);
 
 // A 32-bit copy of source with every pixel converted; the fourth bytes (alpha) stay.

@@ -12,12 +12,15 @@ namespace {
 constexpr std::uint32_t kSingleImageOffset = kIconHeaderSize + kIconDirEntrySize;
 
 // A PNG image decoded, turned when square, recoloured pixel by pixel with its alpha kept,
-// and compressed again: its byte size changes.
-std::vector<std::uint8_t> EncodePngImageData(std::span<const std::uint8_t> image, int hue, int saturation, int value,
-                                             const TransformState& state) {
-    Bitmap bitmap = DecodePngIconImage(image);
-    if (state.active() && bitmap.width() == bitmap.height()) bitmap = ApplyTransform(bitmap, state);
-    return EncodeRgbaPng(AdjustBitmapColors(bitmap, hue, saturation, value));
+// and compressed again: its byte size changes. Left as it came when nothing is asked of it,
+// and when our reader cannot decode it: a copy of the entry beats losing the whole file.
+void EncodePngImageData(std::vector<std::uint8_t>& image, int hue, int saturation, int value,
+                        const TransformState& state) {
+    if (IsNoAdjustment(hue, saturation, value) && !state.active()) return;
+    std::optional<Bitmap> bitmap = TryDecodePngIconImage(image);
+    if (!bitmap) return;
+    if (state.active() && bitmap->width() == bitmap->height()) bitmap = ApplyTransform(*bitmap, state);
+    image = EncodeRgbaPng(AdjustBitmapColors(*bitmap, hue, saturation, value));
 }
 
 // One image's data as it goes into a file: geometry first, on the unadjusted data, then
@@ -25,7 +28,7 @@ std::vector<std::uint8_t> EncodePngImageData(std::span<const std::uint8_t> image
 bool EncodeImageData(std::vector<std::uint8_t>& image, const IconDirEntry& entry, int hue, int saturation, int value,
                      const TransformState& state, MessageSink& sink) {
     if (IsPngIconImage(image)) {
-        image = EncodePngImageData(image, hue, saturation, value, state);
+        EncodePngImageData(image, hue, saturation, value, state);
         return true;
     }
     if (state.active()) TransformIconImage(image, state, sink);

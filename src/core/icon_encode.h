@@ -3,7 +3,9 @@
 // applied. Each bitmap-format image keeps its depth, colour-table size and byte size;
 // colours change in place, and a transform re-encodes the colour rows and the mask of
 // square images. A PNG image is decoded, turned when square, recoloured with its alpha
-// kept and compressed again as RGBA, so its size and the offsets after it change.
+// kept and compressed again as RGBA, so its size and the offsets after it change; with no
+// edit at all, or when it cannot be decoded, its bytes are copied as they are. With no
+// offset and no turn a group thus comes out byte for byte as it went in.
 // The Encode functions build the file in memory; the Save functions write it at the end,
 // replacing the target only once every byte is ready.
 

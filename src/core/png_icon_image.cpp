@@ -51,4 +51,14 @@ Bitmap DecodePngIconImage(std::span<const std::uint8_t> image) {
     return PngToBgra32(png);
 }
 
+std::optional<Bitmap> TryDecodePngIconImage(std::span<const std::uint8_t> image) {
+    try {
+        return DecodePngIconImage(image);
+    } catch (const EZNBPNG&) {
+    } catch (const ReadError&) {
+    } catch (const BitmapTooLarge&) {
+    }
+    return std::nullopt;
+}
+
 }  // namespace zorvane

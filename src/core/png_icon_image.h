@@ -4,6 +4,7 @@
 // 32-bit bitmaps whose fourth byte is the alpha.
 
 #include <cstdint>
+#include <optional>
 #include <span>
 
 #include "bitmap/bitmap.h"
@@ -19,5 +20,7 @@ unsigned PngIconBitCount(std::span<const std::uint8_t> image);
 // The image as a 32-bit bitmap with its alpha in the fourth byte; palette and grey images
 // are expanded. Raises EZNBPNG for damaged data.
 Bitmap DecodePngIconImage(std::span<const std::uint8_t> image);
+// The same, or nothing for data the reader refuses (damaged, or sides beyond the limit).
+std::optional<Bitmap> TryDecodePngIconImage(std::span<const std::uint8_t> image);
 
 }  // namespace zorvane

@@ -75,7 +75,7 @@ TEST(AdjustColor, RgbVariantWritesOnlyThreeBytesBlueFirst) {
     EXPECT_EQ(dest[3], 0xAB);
 }
 
-TEST(AdjustIconImageColors, ConvertsTablesOrPixelsAndRefusesOtherDepths) {
+TEST(AdjustIconImageColors, ConvertsTablesOrPixelsLeavesThemWithoutOffsetsAndRefusesOtherDepths) {
     for (int bits : {1, 4, 8, 24, 32}) {
         SCOPED_TRACE(bits);
         const auto original = test::MakeIconImage({16, 16, bits, 3});
@@ -103,6 +103,10 @@ TEST(AdjustIconImageColors, ConvertsTablesOrPixelsAndRefusesOtherDepths) {
             EXPECT_EQ(image[start], AdjustColor(in, 60, 0, 0) & 0xFF);
             EXPECT_EQ(image.back(), original.back());  // the mask is never touched
         }
+        // Asked for no change, the model (not the identity at offsets 0) is not run at all.
+        auto unchanged = original;
+        EXPECT_TRUE(AdjustIconImageColors(unchanged, 0, 0, 0, 16, 16, static_cast<std::uint16_t>(bits), sink));
+        EXPECT_EQ(unchanged, original);
     }
     auto image = test::MakeIconImage({16, 16, 8, 1});
     const auto before = image;
@@ -117,9 +121,22 @@ TEST(AdjustIconImageColors, ConvertsTablesOrPixelsAndRefusesOtherDepths) {
 TEST(AdjustIconImageColors, DirectoryClaimingMorePixelsThanTheDataHoldsRaises) {
     auto image = test::MakeIconImage({16, 16, 32, 1});
     RecordingMessageSink sink;
-    EXPECT_THROW(AdjustIconImageColors(image, 10, 0, 0, 200, 200, 32, sink), ReadError);
-    image.resize(100);
-    EXPECT_THROW(AdjustIconImageColors(image, 10, 0, 0, 16, 16, 8, sink), ReadError);
+    for (int hue : {10, 0}) {
+        EXPECT_THROW(AdjustIconImageColors(image, hue, 0, 0, 200, 200, 32, sink), ReadError);
+        auto cut = image;
+        cut.resize(100);
+        EXPECT_THROW(AdjustIconImageColors(cut, hue, 0, 0, 16, 16, 8, sink), ReadError);
+    }
+}
+
+// The model lowers many colours by a level even at offsets 0 (see the grey levels above);
+// bitmaps asked for no change keep every pixel.
+TEST(AdjustPreviewColors, NoOffsetsLeaveEveryPixelAsItIs) {
+    Bitmap grey(3, 1, 32);
+    for (int x = 0; x < 3; ++x) std::fill_n(grey.row(0) + 4 * x, 4, static_cast<std::uint8_t>(85 + x));
+    EXPECT_EQ(AdjustPreviewColors(grey, 0, 0, 0).pixels(), grey.pixels());
+    EXPECT_EQ(AdjustBitmapColors(grey, 0, 0, 0).pixels(), grey.pixels());
+    EXPECT_NE(AdjustBitmapColors(grey, 360, 0, 0).pixels(), grey.pixels()) << "a full turn is still the model";
 }
 
 TEST(AdjustPreviewColors, KeyColourIsLeftAloneAndOthersConverted) {

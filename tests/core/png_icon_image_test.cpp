@@ -95,7 +95,7 @@ TEST(PngIconImage, DecodesTo32BitsWithAlphaAdjustedAndTurned) {
     }
 }
 
-TEST(PngIconImage, DamagedOrHugePngDataRaisesInsteadOfDecoding) {
+TEST(PngIconImage, DamagedOrHugePngDataRaisesInsteadOfDecodingAndIsSavedAsItCame) {
     Bytes damaged = PngOf(AlphaPattern(16));
     damaged.resize(damaged.size() / 2);
     Bytes huge = PngOf(AlphaPattern(4));
@@ -103,9 +103,14 @@ TEST(PngIconImage, DamagedOrHugePngDataRaisesInsteadOfDecoding) {
     SilentMessageSink sink;
     const TIconStream bad = StreamOf(test::MakeIconFileFromRaw({{0, 0, 32, damaged}}));
     EXPECT_THROW(IconImageToBitmap(bad, 0, 0, 0, 0, TransformState{}, sink), EZNBPNG);
-    EXPECT_THROW(EncodeIconGroup(bad, 0, 0, 0, TransformState{}, sink), EZNBPNG);
     const TIconStream big = StreamOf(test::MakeIconFileFromRaw({{0, 0, 32, huge}}));
     EXPECT_THROW(IconImageToBitmap(big, 0, 0, 0, 0, TransformState{}, sink), BitmapTooLarge);
+    // An icon file keeps such an image as it is, edited or not.
+    for (const TIconStream* stream : {&bad, &big}) {
+        const auto group = EncodeIconGroup(*stream, 30, 0, 0, TransformState{1, false}, sink);
+        ASSERT_TRUE(group);
+        EXPECT_EQ(*group, std::vector<std::uint8_t>(stream->bytes().begin(), stream->bytes().end()));
+    }
 }
 
 // Cut short anywhere or with any header byte changed, PNG data gives a result or one of the
