@@ -7,10 +7,15 @@ namespace zorvane {
 
 bool UsesAlpha(const Bitmap& bitmap) {
     if (bitmap.bitsPerPixel() != 32) return false;
+    bool clear = false, opaque = false;
     for (int y = 0; y < bitmap.height(); ++y) {
         const std::uint8_t* p = bitmap.row(y);
-        for (int x = 0; x < bitmap.width(); ++x)
-            if (p[4 * x + 3] != 0) return true;
+        for (int x = 0; x < bitmap.width(); ++x) {
+            const std::uint8_t alpha = p[4 * x + 3];
+            if (alpha != 0 && alpha != 255) return true;
+            (alpha == 0 ? clear : opaque) = true;
+            if (clear && opaque) return true;
+        }
     }
     return false;
 }

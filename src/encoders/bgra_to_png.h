@@ -9,8 +9,9 @@
 
 namespace zorvane {
 
-// True for a 32-bit bitmap with at least one fourth byte that is not 0. Old-style images
-// leave every fourth byte 0 and mean no alpha by it.
+// True for a 32-bit bitmap whose fourth bytes say something about transparency: not all 0
+// (old-style images leave them 0 and mean no alpha by it) and not all 255 (every pixel
+// opaque, which is no more than a 24-bit image says).
 bool UsesAlpha(const Bitmap& bitmap);
 
 // The alpha plane of a 32-bit bitmap: 8 bits per pixel, 255 minus each fourth byte.

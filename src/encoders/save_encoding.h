@@ -9,8 +9,9 @@
 
 namespace zorvane {
 
-// A 32-bit bitmap whose fourth bytes are not all 0 is written as RGBA with that alpha.
-// Otherwise, transparent: the bottom-left pixel's colour goes into tRNS. Raises EZNBPNG.
+// A 32-bit bitmap whose fourth bytes carry transparency (not all 0, not all 255) is written
+// as RGBA with that alpha. Otherwise RGB or palette and, transparent: the bottom-left
+// pixel's colour goes into tRNS. Raises EZNBPNG.
 std::vector<std::uint8_t> EncodePngForSave(const Bitmap& bitmap, bool transparent,
                                            const PngClock& clock = SystemUtcTime);
 

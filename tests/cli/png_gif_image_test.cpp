@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "support/icon_builder.h"
 #include "support/test_support.h"
 
 namespace zorvane {
@@ -19,8 +20,9 @@ using test::TempDir;
 // colours (GIFs of deeper images are dithered, so there only the size counts). Transparent
 // PNGs hide the bottom-left colour (palette files: its first palette entry only); transparent
 // GIFs every pixel of that colour (deeper images: at least the bottom-left pixel itself);
-// opaque outputs hide nothing. A 32-bit image whose fourth bytes are not all 0 has alpha: both
-// PNGs carry exactly that alpha (read from the bitmap file's own bytes) and every colour.
+// opaque outputs hide nothing. A 32-bit image whose fourth bytes are neither all 0 nor all 255
+// has alpha: both PNGs carry exactly that alpha (read from the bitmap file's own bytes) and
+// every colour.
 constexpr char kCheck[] = R"(import sys
 from PIL import Image
 bmp, png, png_opaque, gif, gif_opaque = sys.argv[1:6]
@@ -32,7 +34,7 @@ def bmp_alpha():
     if int.from_bytes(data[28:30], 'little') != 32: return None
     start, w, h = int.from_bytes(data[10:14], 'little'), ref.width, ref.height
     a = [data[start + 4 * (w * (h - 1 - y) + x) + 3] for y in range(h) for x in range(w)]
-    return a if any(a) else None
+    return a if any(a) and not all(v == 255 for v in a) else None
 alpha = bmp_alpha()
 def png_hidden(p):
     if alpha: return lambda x, y: alpha[y * ref.width + x]
@@ -87,6 +89,41 @@ TEST(CliImage, PngAndGifShowTheImageWithTheBottomLeftColourTransparent) {
         EXPECT_EQ(r.out, "ok\n") << r.err;
         if (test::HaveProgram("pngcheck")) {
             EXPECT_EQ(RunCommand("pngcheck -q " + ShellQuote(paths[1]) + " " + ShellQuote(paths[2])).exitCode, 0);
+        }
+    }
+}
+
+// The PNG's colour type and whether it names a transparent colour.
+std::pair<int, bool> PngKind(const std::vector<std::uint8_t>& png) {
+    const std::string text(png.begin(), png.end());
+    return {png.at(25), text.find("tRNS") != std::string::npos};
+}
+
+TEST(CliImage, OnlyAlphaThatVariesIsWrittenAsAlphaAnOpaqueImageGetsItsTransparentColour) {
+    TempDir dir;
+    const struct {
+        const char* name;
+        std::uint8_t (*alpha)(std::size_t pixel);
+        int colourType;
+    } cases[] = {
+        {"opaque", [](std::size_t) -> std::uint8_t { return 255; }, 2},
+        {"old-style", [](std::size_t) -> std::uint8_t { return 0; }, 2},
+        {"cut out", [](std::size_t p) -> std::uint8_t { return p % 3 ? 255 : 0; }, 6},
+        {"translucent", [](std::size_t) -> std::uint8_t { return 128; }, 6},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto image = test::MakeIconImage({16, 16, 32, 2});
+        for (std::size_t p = 0; p < 16 * 16; ++p) image[40 + 4 * p + 3] = c.alpha(p);
+        const auto ico = dir / "a.ico";
+        test::WriteFile(ico, test::MakeIconFileFromRaw({{16, 16, 32, image}}));
+        for (const bool transparent : {true, false}) {
+            const auto png = dir / "a.png";
+            std::vector<std::string> args = {"image", ico.string(), "0", "0", png.string()};
+            if (!transparent) args.push_back("--no-transparent");
+            ASSERT_EQ(RunCli(args).exitCode, 0);
+            EXPECT_EQ(PngKind(test::ReadFile(png)), std::make_pair(c.colourType, transparent && c.colourType == 2))
+                << transparent;
         }
     }
 }
