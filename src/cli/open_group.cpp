@@ -17,6 +17,11 @@ TIconStream OpenIconGroup(const std::string& path, int group) {
     return stream;
 }
 
+void ExpectImage(const TIconStream& stream, const std::string& groupText, const std::string& imageText, int image) {
+    if (image < 0 || image >= ImageCount(stream))
+        throw CommandFailed("group " + groupText + " has no image " + imageText);
+}
+
 bool ConsoleMessageSink::show(MessageKind kind, const std::string& text) {
     std::cerr << text << "\n";
     return kind != MessageKind::Confirmation;

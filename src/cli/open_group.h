@@ -13,6 +13,10 @@ namespace zorvane::cli {
 // cannot be read.
 TIconStream OpenIconGroup(const std::string& path, int group);
 
+// Raises CommandFailed when the group has no image of that index: like a missing group, a
+// fact of the file, not a wrong command.
+void ExpectImage(const TIconStream& stream, const std::string& groupText, const std::string& imageText, int image);
+
 // Messages of the core go to standard error, one per line.
 class ConsoleMessageSink : public MessageSink {
 public:

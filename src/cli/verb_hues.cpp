@@ -37,7 +37,7 @@ ExportFormat ParseFormat(const std::optional<std::string>& name) {
 }
 
 // Step and count as the options dialog leaves them: one given alone sets the other to
-// 360 div it; each must lie in the dialog's range.
+// 360 div it; each must lie in the dialog's range, and together they turn at most once.
 void ResolveStepAndCount(std::vector<std::string>& rest, HueSeriesOptions& options) {
     const auto step = TakeValue(rest, "--step");
     const auto count = TakeValue(rest, "--count");
@@ -45,8 +45,9 @@ void ResolveStepAndCount(std::vector<std::string>& rest, HueSeriesOptions& optio
     if (count) options.count = ParseInt(*count, "--count");
     if (step && !count && options.step > 0) options.count = kFullTurn / options.step;
     if (count && !step && options.count > 0) options.step = kFullTurn / options.count;
-    if (options.step < 10 || options.step > 180 || options.count < 2 || options.count > 36)
-        throw UsageError("hues: the step must lie in 10..180 and the count in 2..36");
+    if (options.step < 10 || options.step > 180 || options.count < 2 || options.count > 36 ||
+        options.step * options.count > kFullTurn)
+        throw UsageError("hues: the step must lie in 10..180, the count in 2..36, and step x count in 360");
 }
 
 }  // namespace
@@ -64,8 +65,7 @@ int RunHues(Args args, std::ostream& out) {
     const int image = ParseInt(rest[2], "I");
     options.folder = rest[3];
     const TIconStream stream = OpenIconGroup(rest[0], group);
-    if (image < 0 || image >= ImageCount(stream))
-        throw UsageError("hues: group " + rest[1] + " has no image " + rest[2]);
+    ExpectImage(stream, rest[1], rest[2], image);
 
     ConsoleMessageSink sink;
     const HueSeriesSource source{stream,

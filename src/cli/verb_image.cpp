@@ -80,8 +80,7 @@ int RunImage(Args args, std::ostream&) {
     const int group = ParseInt(rest[1], "G");
     const int index = ParseInt(rest[2], "I");
     const TIconStream stream = OpenIconGroup(rest[0], group);
-    if (index < 0 || index >= ImageCount(stream))
-        throw UsageError("image: group " + rest[1] + " has no image " + rest[2]);
+    ExpectImage(stream, rest[1], rest[2], index);
     ConsoleMessageSink sink;
     format.write({stream, index, edit, transparent, rest[3], sink});
     return 0;

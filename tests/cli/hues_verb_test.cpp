@@ -51,12 +51,14 @@ TEST(HuesVerb, BadArgumentsAndMissingFolder) {
     TempDir dir;
     const std::string module = BuiltFixture("numbered.dll").string();
     const std::string out = dir.path().string();
-    for (const std::vector<std::string>& args : {std::vector<std::string>{"hues", module, "0", "0", out},
-                                                 {"hues", module, "0", "0", out, "--format", "jpg"},
-                                                 {"hues", module, "0", "0", out, "--format", "png", "--step", "9"},
-                                                 {"hues", module, "0", "0", out, "--format", "png", "--count", "37"},
-                                                 {"hues", module, "0", "99", out, "--format", "png"},
-                                                 {"hues", module, "0", "0", "--format", "png", "--step"}})
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"hues", module, "0", "0", out},
+          {"hues", module, "0", "0", out, "--format", "jpg"},
+          {"hues", module, "0", "0", out, "--format", "png", "--step", "9"},
+          {"hues", module, "0", "0", out, "--format", "png", "--count", "37"},
+          {"hues", module, "0", "0", out, "--format", "png", "--step", "45", "--count", "9"},
+          {"hues", module, "0", "0", out, "--format", "png", "--step", "20", "--count", "36"},
+          {"hues", module, "0", "0", "--format", "png", "--step"}})
         EXPECT_EQ(RunCli(args).exitCode, 2) << args.back();
     const std::string missing = (dir / "missing").string();
     const auto result = RunCli({"hues", module, "0", "0", missing, "--format", "png"});

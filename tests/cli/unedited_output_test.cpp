@@ -79,5 +79,21 @@ TEST(CliUnedited, AnImageThePngReaderRefusesIsCopiedAndTheRestSavedAsUsual) {
     EXPECT_EQ(picture.exitCode, 1);
 }
 
+TEST(CliUnedited, AnImagePastTheGroupIsADataErrorOfOneLine) {
+    TempDir dir;
+    const std::string dll = BuiltFixture("numbered.dll").string();
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"image", dll, "0", "6", (dir / "x.bmp").string()},
+             {"image", dll, "0", "-1", (dir / "x.ico").string()},
+             {"hues", dll, "0", "99", dir.path().string(), "--format", "png"},
+         }) {
+        const auto r = RunCli(args);
+        EXPECT_EQ(r.exitCode, 1) << args[0] << " " << args[3];
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_NE(r.err.find("group 0 has no image " + args[3]), std::string::npos) << r.err;
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
 }  // namespace
 }  // namespace zorvane
