@@ -177,8 +177,7 @@ void AdjustPixels(std::span<std::uint8_t> image, int bitCount, int width, int he
         std::uint8_t* p = image.data() + 40 + rowBytes * static_cast<std::size_t>(y);
         for (int x = 0; x < width; ++x, p += step) {
             // 24-bit pixels have no fourth byte; 32-bit ones keep theirs.
-            const PackedColor fourth = bitCount == 32 ? PackedColor{p[3]} << 24 : 0;
-            const PackedColor c = adjust(p[0] | (p[1] << 8) | (p[2] << 16) | fourth);
+            const PackedColor c = adjust(Pack(p[2], p[1], p[0], bitCount == 32 ? p[3] : 0));
             for (int i = 0; i < step; ++i) p[i] = static_cast<std::uint8_t>(c >> (8 * i));
         }
     }
@@ -268,11 +267,11 @@ Bitmap AdjustPreviewColors(const Bitmap& source, int hue, int saturation, int va
     if (IsNoAdjustment(hue, saturation, value)) return out;
     const Rgb k = FromTColor(keyColor);
     // No input colour has bits above the 24 of red, green and blue: "no key" never matches.
-    const PackedColor key = keyColor == kNoColor ? 0xFFFFFFFFu : PackedColor((k.red << 16) | (k.green << 8) | k.blue);
+    const PackedColor key = keyColor == kNoColor ? 0xFFFFFFFFu : Pack(k.red, k.green, k.blue, 0);
     MemoAdjuster adjust(hue, saturation, value);
     std::uint8_t* p = out.pixels().data();
     for (std::size_t n = out.pixels().size() / 4; n > 0; --n, p += 4) {
-        const PackedColor rgb = p[0] | (p[1] << 8) | (p[2] << 16);
+        const PackedColor rgb = Pack(p[2], p[1], p[0], 0);
         if (rgb == key) continue;
         const PackedColor c = adjust(rgb);  // the fourth byte stays as it is
         p[0] = static_cast<std::uint8_t>(c);

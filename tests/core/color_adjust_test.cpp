@@ -87,10 +87,8 @@ TEST(AdjustIconImageColors, ConvertsTablesOrPixelsLeavesThemWithoutOffsetsAndRef
         if (bits <= 8) {
             // Table entries converted with their reserved byte kept; indices and mask untouched.
             for (std::size_t e = 40; e < start; e += 4) {
-                const PackedColor in = original[e] | (original[e + 1] << 8) | (original[e + 2] << 16) |
-                                       (PackedColor{original[e + 3]} << 24);
-                const PackedColor out = image[e] | (image[e + 1] << 8) | (image[e + 2] << 16) |
-                                        (PackedColor{image[e + 3]} << 24);
+                const PackedColor in = ByteReader(original).u32le(e);
+                const PackedColor out = ByteReader(image).u32le(e);
                 EXPECT_EQ(out, AdjustColor(in, 60, 0, 0));
             }
             EXPECT_TRUE(std::equal(image.begin() + static_cast<long>(start), image.end(),
@@ -99,7 +97,7 @@ TEST(AdjustIconImageColors, ConvertsTablesOrPixelsLeavesThemWithoutOffsetsAndRef
             if (bits == 32) {
                 EXPECT_EQ(image[start + 3], original[start + 3]);  // alpha kept
             }
-            PackedColor in = original[start] | (original[start + 1] << 8) | (original[start + 2] << 16);
+            PackedColor in = ByteReader(original).u32le(start) & 0xFFFFFF;
             EXPECT_EQ(image[start], AdjustColor(in, 60, 0, 0) & 0xFF);
             EXPECT_EQ(image.back(), original.back());  // the mask is never touched
         }

@@ -7,6 +7,7 @@
 
 #include <zlib.h>
 
+#include "platform/byte_reader.h"
 #include "support/test_support.h"
 
 namespace zorvane::test {
@@ -63,7 +64,7 @@ std::vector<PngChunk> PngChunks(const Bytes& png) {
     std::vector<PngChunk> chunks;
     std::size_t pos = 8;
     while (pos + 12 <= png.size()) {
-        const std::uint32_t len = (png[pos] << 24) | (png[pos + 1] << 16) | (png[pos + 2] << 8) | png[pos + 3];
+        const std::uint32_t len = ByteReader(png).u32be(pos);
         if (pos + 12 + len > png.size()) throw std::runtime_error("chunk runs past the end");
         PngChunk c;
         c.type.assign(png.begin() + static_cast<std::ptrdiff_t>(pos + 4),

@@ -14,6 +14,7 @@
 #include "encoders/png_to_bgra.h"
 #include "encoders/save_encoding.h"
 #include "encoders/znb_png.h"
+#include "platform/byte_reader.h"
 #include "platform/file_io.h"
 #include "support/allocation_probe.h"
 #include "support/test_support.h"
@@ -172,8 +173,7 @@ TEST(PngReader, ToleratesBadCrcsMissingEndAndMacBinaryHeader) {
     const Bytes good = writer.SaveToBytes();
     Bytes badCrcs = good;
     for (std::size_t pos = 8; pos + 12 <= badCrcs.size();) {
-        const std::size_t len = (badCrcs[pos] << 24) | (badCrcs[pos + 1] << 16) | (badCrcs[pos + 2] << 8) |
-                                badCrcs[pos + 3];
+        const std::size_t len = ByteReader(badCrcs).u32be(pos);
         badCrcs[pos + 8 + len] ^= 0x5A;
         pos += 12 + len;
     }

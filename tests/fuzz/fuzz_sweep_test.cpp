@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <map>
 
+#include "platform/byte_reader.h"
 #include "support/icon_builder.h"
 #include "support/shell_link_builder.h"
 #include "support/test_support.h"
@@ -43,8 +44,9 @@ Input BitmapFileOf(const test::TestImage& spec) {
 
 // The PNG image stored inside an icon file's first entry.
 Input PngOf(const Input& iconFile) {
-    const std::size_t size = iconFile[14] | (iconFile[15] << 8) | (iconFile[16] << 16);
-    const std::size_t offset = iconFile[18] | (iconFile[19] << 8) | (iconFile[20] << 16);
+    const ByteReader r(iconFile);
+    const std::size_t size = r.u32le(14);
+    const std::size_t offset = r.u32le(18);
     return Input(iconFile.begin() + static_cast<std::ptrdiff_t>(offset),
                  iconFile.begin() + static_cast<std::ptrdiff_t>(offset + size));
 }
