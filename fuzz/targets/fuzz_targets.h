@@ -19,6 +19,7 @@ void FuzzIniFile(Bytes data);
 void FuzzModuleList(Bytes data);
 void FuzzShellLink(Bytes data);
 void FuzzPng(Bytes data);
+void FuzzThumbnail(Bytes data);
 
 struct Target {
     std::string_view name;  // also the folder of its seeds and regressions

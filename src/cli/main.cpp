@@ -6,6 +6,7 @@
 
 #include "cli/commands.h"
 #include "cli/usage.h"
+#include "zorvane_version.h"
 
 namespace {
 
@@ -28,6 +29,10 @@ int main(int argc, char** argv) {
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
         std::cout << kUsage;
         return args.empty() ? 2 : 0;
+    }
+    if (args[0] == "--version") {
+        std::cout << "zorvane-cli " << zorvane::kVersion << "\n";
+        return 0;
     }
     for (const Verb& verb : kVerbs) {
         if (args[0] != verb.name) continue;

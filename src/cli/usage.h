@@ -12,6 +12,7 @@ inline constexpr const char* kUsage =
     "  zorvane-cli hues FILE G I DIR --format icon|single|bmp|png|gif [--step S] [--count N]\n"
     "              [EDIT] [--no-transparent]\n"
     "  zorvane-cli scan ROOT EXT [--tree]\n"
+    "  zorvane-cli --version\n"
     "EDIT: --hue H --sat S --val V --turn OPS (OPS: comma list of r90, r270, r180, h, v, reset)\n"
     "G and I are 0-based group and image indices.\n";
 

@@ -1,6 +1,8 @@
 #include "core/icon_by_index.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 #include "core/icon_compositor.h"
 #include "core/icon_file.h"
@@ -21,24 +23,46 @@ unsigned DrawableBitCount(const TIconStream& stream, const IconDirEntry& entry) 
     return IsIconDepth(bits) ? bits : 0;
 }
 
+struct Candidate {
+    int index;
+    IconDirEntry entry;
+    unsigned bits;
+};
+
+// The drawable entry that no later one beats: better(candidate, best) says when one does.
+template <typename Better>
+int ChooseDrawable(const TIconStream& stream, Better better) {
+    if (!IsReadableIconStream(stream)) return -1;
+    std::optional<Candidate> best;
+    for (int i = 0; i < ImageCount(stream); ++i) {
+        const IconDirEntry entry = DirEntry(stream, i);
+        const Candidate candidate{i, entry, DrawableBitCount(stream, entry)};
+        if (candidate.bits != 0 && (!best || better(candidate, *best))) best = candidate;
+    }
+    return best ? best->index : -1;
+}
+
 }  // namespace
 
 int BestFitImage(const TIconStream& stream, int size) {
-    if (!IsReadableIconStream(stream)) return -1;
-    int best = -1, bestDistance = 0;
-    unsigned bestBits = 0;
-    for (int i = 0; i < ImageCount(stream); ++i) {
-        const IconDirEntry entry = DirEntry(stream, i);
-        const unsigned bits = DrawableBitCount(stream, entry);
-        if (bits == 0) continue;
-        const int distance = std::abs(entry.pixelWidth() - size) + std::abs(entry.pixelHeight() - size);
-        if (best < 0 || distance < bestDistance || (distance == bestDistance && bits > bestBits)) {
-            best = i;
-            bestDistance = distance;
-            bestBits = bits;
-        }
-    }
-    return best;
+    const auto distance = [size](const IconDirEntry& e) {
+        return std::abs(e.pixelWidth() - size) + std::abs(e.pixelHeight() - size);
+    };
+    return ChooseDrawable(stream, [&](const Candidate& c, const Candidate& best) {
+        const int d = distance(c.entry), bestD = distance(best.entry);
+        return d < bestD || (d == bestD && c.bits > best.bits);
+    });
+}
+
+int ThumbnailImage(const TIconStream& stream, int size) {
+    const auto side = [](const IconDirEntry& e) { return std::max(e.pixelWidth(), e.pixelHeight()); };
+    return ChooseDrawable(stream, [&](const Candidate& c, const Candidate& best) {
+        const int s = side(c.entry), bestS = side(best.entry);
+        // At least size beats below it; above it the smaller wins, below it the larger.
+        if (s == bestS) return c.bits > best.bits;
+        if ((s >= size) != (bestS >= size)) return s >= size;
+        return s >= size ? s < bestS : s > bestS;
+    });
 }
 
 Bitmap IconOfGroup(const TIconStream& stream, int size) {

@@ -15,6 +15,11 @@ constexpr int kLargeIconSize = 32;
 // (from the image header); only entries the compositor can draw count. -1 when none.
 int BestFitImage(const TIconStream& stream, int size = kLargeIconSize);
 
+// The entry a thumbnail of at most size x size is made from: the smallest whose larger side
+// is at least size, else the largest; the highest bit count among equal sizes. Only entries
+// the compositor can draw count. -1 when none.
+int ThumbnailImage(const TIconStream& stream, int size);
+
 // Icon i of the file as a 32-bit ARGB bitmap of size x size; empty when the file has no
 // such icon or its image cannot be drawn. Never raises.
 Bitmap IconByIndex(const std::string& path, int index, int size = kLargeIconSize);

@@ -19,6 +19,11 @@ void LoadIconFile(TIconStream& stream, const std::string& path);
 // A module is examined through its headers and resource directory only.
 int IconCountOfFile(const std::string& path);
 
+// Empties the stream and fills it with the file's first group, the format told by the content
+// whatever the name: an icon file up to the end of its last image, else group 0 of a module.
+// Only the headers, the directories and that group are read. Empty when neither.
+void LoadPrimaryGroup(TIconStream& stream, const std::string& path);
+
 // Empties the stream and fills it with group index of the file: the whole icon file for
 // index 0 of an icon file, the module's group otherwise.
 void LoadGroupOfFile(TIconStream& stream, const std::string& path, int index);

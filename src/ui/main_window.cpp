@@ -22,6 +22,7 @@
 #include "ui/hint.h"
 #include "ui/preview_image.h"
 #include "ui/toolbar_icons.h"
+#include "zorvane_version.h"
 
 namespace zorvane {
 namespace {
@@ -55,7 +56,7 @@ void TForm1::FormCreate() {
     VistaAltFix = new TVistaAltFix(this);
     QApplication::setApplicationName("Zorvane");
     setWindowIcon(ApplicationIcon());
-    setWindowTitle("アイコン抽出・色変換　Zorvane 1.10");
+    setWindowTitle(QString("アイコン抽出・色変換　Zorvane ") + kVersion);
     Transform.Reset();
     CreateCommands();
     BuildLayout();

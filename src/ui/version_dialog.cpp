@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "zorvane_version.h"
+
 namespace zorvane {
 namespace {
 
@@ -23,10 +25,10 @@ void Line(QPainter& p, const QColor& color, int x1, int y1, int x2, int y2) {
 }  // namespace
 
 QString VersionText() {
-    return QStringLiteral(
-        "　Zorvane　v1.10\t\n\n"
-        "アイコン抽出・色変換ツール\n"
-        "Copyright (C) Zorvane developers");
+    return QString("　Zorvane　v") + kVersion +
+           "\t\n\n"
+           "アイコン抽出・色変換ツール\n"
+           "Copyright (C) Zorvane developers";
 }
 
 void PaintLattice(QPainter& p, int width, int height) {

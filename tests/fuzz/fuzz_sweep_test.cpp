@@ -59,6 +59,8 @@ std::vector<Input> GeneratedSeeds(std::string_view target) {
         seeds.push_back(test::MakeIconFile({{8, 8, 1, 1}, {8, 8, 4, 2}, {8, 8, 8, 3}}));
         seeds.push_back(test::MakeIconFile({{8, 6, 24, 4}, {6, 6, 32, 5}}));
         seeds.push_back(test::ReadFile(test::BuiltFixture("png256.ico")));
+    } else if (target == "thumbnail") {
+        for (const char* name : {"pe32.exe", "many.ico"}) seeds.push_back(test::ReadFile(test::BuiltFixture(name)));
     } else if (target == "png") {
         seeds.push_back(PngOf(test::ReadFile(test::BuiltFixture("png256.ico"))));
     } else if (target == "dib") {
