@@ -17,7 +17,7 @@ std::string recentKey(int index) { return std::to_string(index); }
 
 AppSettings DefaultAppSettings(const std::string& settingsFolder) {
     AppSettings s;
-    s.iconFolder = settingsFolder + "Icons";
+    s.iconFolder = settingsFolder + kDefaultIconFolderName;
     return s;
 }
 

@@ -3,9 +3,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+#include <pwd.h>
 #include <unistd.h>
 
 #include "platform/text_util.h"
+#include "zorvane_version.h"
 
 namespace zorvane {
 namespace fs = std::filesystem;
@@ -54,10 +56,32 @@ fs::path nativeWindir(const FolderEnvironment& env) {
     return fs::path(windir);
 }
 
+// The home folder of the user's account, for a process started without HOME.
+std::optional<std::string> accountHome() {
+    const passwd* account = ::getpwuid(::getuid());
+    if (!account || !account->pw_dir || !*account->pw_dir) return std::nullopt;
+    return std::string(account->pw_dir);
+}
+
+// $XDG_CONFIG_HOME/zorvane/, or ~/.config/zorvane/; a relative XDG_CONFIG_HOME is no valid value.
+std::string userConfigFolder(const FolderEnvironment& env) {
+    if (env.configHome && env.configHome->front() == '/') return withSlash(*env.configHome) + "zorvane/";
+    return withSlash(env.home.value_or("/tmp")) + ".config/zorvane/";
+}
+
 }  // namespace
 
 FolderEnvironment CurrentFolderEnvironment() {
-    return {envValue("windir"), envValue("WINEPREFIX"), envValue("HOME"), envValue("XDG_CONFIG_HOME")};
+    auto home = envValue("HOME");
+    if (!home) home = accountHome();
+    return {envValue("windir"), envValue("WINEPREFIX"), home, envValue("XDG_CONFIG_HOME")};
+}
+
+bool IsInstalledExecutableFolder(const std::string& executableFolder) {
+    std::error_code ec;
+    return fs::is_regular_file(fs::path(executableFolder) / ".." / "share" / "applications" /
+                                   (std::string(kDesktopId) + ".desktop"),
+                               ec);
 }
 
 std::string ExecutableFolder() {
@@ -68,12 +92,13 @@ std::string ExecutableFolder() {
 }
 
 std::string SettingsFolderFor(const std::string& executableFolder, const FolderEnvironment& env) {
-    if (isWritableFolder(executableFolder)) return withSlash(executableFolder);
-    const std::string base = env.configHome ? *env.configHome : env.home.value_or("/tmp") + "/.config";
-    const std::string folder = withSlash(base) + "zorvane";
+    if (isWritableFolder(executableFolder) && !IsInstalledExecutableFolder(executableFolder))
+        return withSlash(executableFolder);
+    // Made on the first start, so that the first save into the icon folder finds it.
+    const std::string folder = userConfigFolder(env);
     std::error_code ec;
-    fs::create_directories(folder, ec);
-    return withSlash(folder);
+    fs::create_directories(folder + kDefaultIconFolderName, ec);
+    return folder;
 }
 
 std::string SettingsFolder() {

@@ -19,8 +19,17 @@ FolderEnvironment CurrentFolderEnvironment();
 // The folder of the running executable.
 std::string ExecutableFolder();
 
-// "Set.ini" and the module lists: the executable's folder when it is writable, else the
-// per-user configuration folder (created when missing).
+// The icon folder of a first run, in the settings folder.
+inline constexpr const char* kDefaultIconFolderName = "Icons";
+
+// True when the executable was put there by the install rules: our desktop entry lies in
+// the share folder beside its folder (any prefix, also a package unpacked anywhere).
+bool IsInstalledExecutableFolder(const std::string& executableFolder);
+
+// "Set.ini" and the module lists: the executable's folder when it is writable and not an
+// installed one, else the per-user configuration folder ($XDG_CONFIG_HOME/zorvane/, else
+// ~/.config/zorvane/), created with its default icon folder when missing. So an installed
+// program never writes under its prefix.
 std::string SettingsFolder();
 std::string SettingsFolderFor(const std::string& executableFolder, const FolderEnvironment& env);
 // Test hook: when non-empty, SettingsFolder returns this folder instead.
