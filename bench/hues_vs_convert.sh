@@ -38,15 +38,7 @@ theirs() {
   done
 }
 
-# Wall-clock and CPU (user + system, children included) milliseconds per run, averaged
-# over the runs. The machine may be shared, so CPU time is the steadier figure.
-time_runs() {
-  local times
-  TIMEFORMAT='%R %U %S'
-  times=$( { time (for ((i = 0; i < runs; i++)); do "$@"; done) ; } 2>&1 )
-  read -r real user sys <<<"$times"
-  echo "$(echo "scale=1; $real * 1000 / $runs" | bc) $(echo "scale=1; ($user + $sys) * 1000 / $runs" | bc)"
-}
+source "$(dirname "$0")/time_runs.sh"
 
 mkdir -p "$work/ours" "$work/theirs"
 read -r ours_wall ours_cpu <<<"$(time_runs ours)"

@@ -9,6 +9,7 @@ PACKAGES=(
   binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 icoutils pngcheck python3 python3-pil giflib-tools imagemagick
   bc time clang-format git
   xvfb x11-apps clang libclang-rt-14-dev
+  desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -2,6 +2,7 @@
 // The toolbar and menu images, drawn at 16 x 16.
 
 #include <QIcon>
+#include <QImage>
 
 namespace zorvane {
 
@@ -23,5 +24,7 @@ enum class ToolbarImage {
 QIcon ToolbarIcon(ToolbarImage image);
 // The window's icon: a colour wheel.
 QIcon ApplicationIcon();
+// The same design drawn at size x size, for the desktop's icon theme.
+QImage ApplicationIconImage(int size);
 
 }  // namespace zorvane

@@ -1,0 +1,40 @@
+# What `cmake --install` puts under the prefix (DESTDIR honoured by CMake): the programs, the
+# desktop entry, the icon theme images, the AppStream metadata, the manual pages and the
+# file managers' thumbnailer entry. Nothing is written under the prefix at run time.
+include(GNUInstallDirs)
+
+set(ZORVANE_MODULE_TYPES
+  application/x-ms-dos-executable application/x-dosexec application/x-msdownload
+  application/vnd.microsoft.portable-executable application/x-ms-ne-executable
+  application/x-wine-extension-cpl)
+set(ZORVANE_ICON_TYPES image/vnd.microsoft.icon image/x-icon)
+set(ZORVANE_CURSOR_TYPES image/x-win-bitmap application/x-navi-animation)
+
+# Desktop files end a list with ";"; CMake lists are already joined by it.
+set(ZORVANE_MODULE_AND_ICON_TYPES "${ZORVANE_MODULE_TYPES};${ZORVANE_ICON_TYPES};")
+set(ZORVANE_THUMBNAIL_TYPES "${ZORVANE_MODULE_TYPES};${ZORVANE_ICON_TYPES};${ZORVANE_CURSOR_TYPES};")
+set(ZORVANE_METAINFO_MEDIATYPES "")
+foreach(type ${ZORVANE_MODULE_TYPES} ${ZORVANE_ICON_TYPES})
+  string(APPEND ZORVANE_METAINFO_MEDIATYPES "    <mediatype>${type}</mediatype>\n")
+endforeach()
+string(STRIP "${ZORVANE_METAINFO_MEDIATYPES}" ZORVANE_METAINFO_MEDIATYPES)
+set(ZORVANE_METAINFO_MEDIATYPES "    ${ZORVANE_METAINFO_MEDIATYPES}")
+
+set(data ${PROJECT_BINARY_DIR}/data)
+configure_file(data/zorvane.thumbnailer.in ${data}/zorvane.thumbnailer @ONLY)
+configure_file(data/zorvane-cli.1.in ${data}/zorvane-cli.1 @ONLY)
+configure_file(data/zorvane-thumbnailer.1.in ${data}/zorvane-thumbnailer.1 @ONLY)
+
+install(TARGETS zorvane-cli zorvane-thumbnailer RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${data}/zorvane-cli.1 ${data}/zorvane-thumbnailer.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${data}/zorvane.thumbnailer DESTINATION ${CMAKE_INSTALL_DATADIR}/thumbnailers)
+
+if(ZORVANE_GUI)
+  configure_file(data/zorvane.desktop.in ${data}/${ZORVANE_DESKTOP_ID}.desktop @ONLY)
+  configure_file(data/zorvane.metainfo.xml.in ${data}/${ZORVANE_DESKTOP_ID}.metainfo.xml @ONLY)
+  install(TARGETS zorvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES ${data}/${ZORVANE_DESKTOP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${data}/${ZORVANE_DESKTOP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  # Drawn at build time by src/ui/make_app_icons.
+  install(DIRECTORY ${ZORVANE_ICON_THEME_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+endif()
