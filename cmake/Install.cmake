@@ -22,11 +22,19 @@ set(ZORVANE_METAINFO_MEDIATYPES "    ${ZORVANE_METAINFO_MEDIATYPES}")
 
 set(data ${PROJECT_BINARY_DIR}/data)
 configure_file(data/zorvane.thumbnailer.in ${data}/zorvane.thumbnailer @ONLY)
-configure_file(data/zorvane-cli.1.in ${data}/zorvane-cli.1 @ONLY)
-configure_file(data/zorvane-thumbnailer.1.in ${data}/zorvane-thumbnailer.1 @ONLY)
+# Manual pages go compressed, as Debian's policy wants them (and man reads them so anywhere).
+set(man_pages)
+foreach(page zorvane-cli zorvane-thumbnailer)
+  configure_file(data/${page}.1.in ${data}/${page}.1 @ONLY)
+  add_custom_command(OUTPUT ${data}/${page}.1.gz
+    COMMAND gzip -9nc ${data}/${page}.1 > ${data}/${page}.1.gz
+    DEPENDS ${data}/${page}.1)
+  list(APPEND man_pages ${data}/${page}.1.gz)
+endforeach()
+add_custom_target(man_pages ALL DEPENDS ${man_pages})
 
 install(TARGETS zorvane-cli zorvane-thumbnailer RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${data}/zorvane-cli.1 ${data}/zorvane-thumbnailer.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${data}/zorvane.thumbnailer DESTINATION ${CMAKE_INSTALL_DATADIR}/thumbnailers)
 
 if(ZORVANE_GUI)

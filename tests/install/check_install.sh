@@ -27,7 +27,7 @@ check_tree() {
   local desktop=$usr/share/applications/$id.desktop
   local metainfo=$usr/share/metainfo/$id.metainfo.xml
   local thumbnailer=$usr/share/thumbnailers/zorvane.thumbnailer
-  for f in "$desktop" "$metainfo" "$thumbnailer" "$usr"/share/man/man1/zorvane-{cli,thumbnailer}.1*; do
+  for f in "$desktop" "$metainfo" "$thumbnailer" "$usr"/share/man/man1/zorvane-{cli,thumbnailer}.1.gz; do
     [ -s "$f" ] || fail "${f#"$1"} missing"
   done
   for s in "${sizes[@]}"; do
