@@ -5,9 +5,12 @@
 
 #include "ui/command_line.h"
 #include "ui/main_window.h"
+#include "zorvane_version.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Lets the desktop match the window to its entry (the Wayland app id), and so to its icon.
+    QGuiApplication::setDesktopFileName(zorvane::kDesktopId);
     zorvane::TForm1 window;
     window.show();
     // Qt has taken its own options out of the arguments by now.
