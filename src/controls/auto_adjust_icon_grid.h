@@ -67,7 +67,6 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
-    bool TakeModule(const QString& path);
     void UpdateScrollRange();
     void MoveTo(int col, int row);
     void ShowCurrent();

@@ -12,13 +12,6 @@ constexpr std::size_t kDirectWriteSize = 65520;
 TZNBCustomWriteStream::TZNBCustomWriteStream(std::vector<std::uint8_t>& destination)
     : destination_(destination), buffer_(kBufferSize) {}
 
-void TZNBCustomWriteStream::WriteByte(std::uint8_t value) { Write({&value, 1}); }
-
-void TZNBCustomWriteStream::WriteU16(std::uint16_t value) {
-    const std::uint8_t b[2] = {static_cast<std::uint8_t>(value >> 8), static_cast<std::uint8_t>(value)};
-    Write(b);
-}
-
 void TZNBCustomWriteStream::WriteU32(std::uint32_t value) {
     const std::uint8_t b[4] = {static_cast<std::uint8_t>(value >> 24), static_cast<std::uint8_t>(value >> 16),
                                static_cast<std::uint8_t>(value >> 8), static_cast<std::uint8_t>(value)};
@@ -26,7 +19,7 @@ void TZNBCustomWriteStream::WriteU32(std::uint32_t value) {
 }
 
 void TZNBCustomWriteStream::Write(std::span<const std::uint8_t> block) {
-    if (stopped_ || block.empty()) return;
+    if (block.empty()) return;
     if (block.size() >= kDirectWriteSize) {
         Flush();
         destination_.insert(destination_.end(), block.begin(), block.end());

@@ -16,21 +16,14 @@ public:
     TZNBCustomWriteStream(const TZNBCustomWriteStream&) = delete;
     TZNBCustomWriteStream& operator=(const TZNBCustomWriteStream&) = delete;
 
-    void WriteByte(std::uint8_t value);
-    void WriteU16(std::uint16_t value);
     void WriteU32(std::uint32_t value);
     void Write(std::span<const std::uint8_t> block);
     void Flush();
-
-    // Once stopped, every later write is dropped.
-    bool Stopped() const { return stopped_; }
-    void Stop() { stopped_ = true; }
 
 private:
     std::vector<std::uint8_t>& destination_;
     std::vector<std::uint8_t> buffer_;
     std::size_t used_ = 0;
-    bool stopped_ = false;
 };
 
 }  // namespace zorvane

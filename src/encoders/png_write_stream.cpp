@@ -96,7 +96,7 @@ void TZNBPNGWriteStream::WriteImage() {
     WriteTransparency();
     WritePhysicalSize();
     WriteImageData();
-    if (!Stopped()) WriteChunk("IEND", {});
+    WriteChunk("IEND", {});
     Flush();
 }
 

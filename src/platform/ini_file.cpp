@@ -77,8 +77,6 @@ bool IniFile::ReadBool(std::string_view section, std::string_view key, bool def)
     return ReadInteger(section, key, def ? 1 : 0) != 0;
 }
 
-bool IniFile::HasKey(std::string_view section, std::string_view key) const { return find(section, key) != nullptr; }
-
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     // A line break inside a value would split it into lines of its own on the next read.
     std::string clean(value);

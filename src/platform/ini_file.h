@@ -23,7 +23,6 @@ public:
     std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t def) const;
     // True when the value reads as a non-zero integer.
     bool ReadBool(std::string_view section, std::string_view key, bool def) const;
-    bool HasKey(std::string_view section, std::string_view key) const;
 
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
