@@ -3,16 +3,11 @@
 namespace zorvane::fuzz {
 
 std::span<const Target> AllTargets() {
+#define ZORVANE_HARNESS(name, entry) {#name, entry},
     static constexpr Target kTargets[] = {
-        {"pe_resources", FuzzPeResources},
-        {"icon_stream", FuzzIconStream},
-        {"dib", FuzzDib},
-        {"ini_file", FuzzIniFile},
-        {"module_list", FuzzModuleList},
-        {"shell_link", FuzzShellLink},
-        {"png", FuzzPng},
-        {"thumbnail", FuzzThumbnail},
+#include "targets/harnesses.inc"
     };
+#undef ZORVANE_HARNESS
     return kTargets;
 }
 

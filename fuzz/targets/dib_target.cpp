@@ -5,8 +5,8 @@
 namespace zorvane::fuzz {
 
 // The bytes as a bitmap file, run-length data included.
-void FuzzDib(Bytes data) {
-    RefusalsAllowed([&] {
+Outcome FuzzDib(Bytes data) {
+    return RefusalsAllowed([&] {
         ByteReader reader(data);
         TBitmapEx bitmap;
         bitmap.LoadFromStream(reader);

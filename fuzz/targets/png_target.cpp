@@ -6,8 +6,8 @@
 namespace zorvane::fuzz {
 
 // The bytes as a PNG file, loaded and turned into the 32-bit view icons use.
-void FuzzPng(Bytes data) {
-    RefusalsAllowed([&] {
+Outcome FuzzPng(Bytes data) {
+    return RefusalsAllowed([&] {
         TZNBPNG png;
         png.LoadFromStream(data);
         PngToBgra32(png);

@@ -9,7 +9,7 @@
 namespace zorvane::fuzz {
 
 // The bytes as "Set.ini": read every kind of value, change one, render the text.
-void FuzzIniFile(Bytes data) {
+Outcome FuzzIniFile(Bytes data) {
     MemoryFile file(data);
     IniFile ini(file.path());
     TextToColor(ini.ReadString("SET", "BACKCOLOR", "clWhite"));
@@ -18,12 +18,16 @@ void FuzzIniFile(Bytes data) {
     ini.ReadString("RECENT", "0", "");
     ini.WriteInteger("MAKEALLDLG", "COUNT", 8);
     ini.Text();
+    return Outcome::Accepted;
 }
 
-void FuzzModuleList(Bytes data) { ParseModuleList(data); }
+Outcome FuzzModuleList(Bytes data) {
+    ParseModuleList(data);
+    return Outcome::Accepted;
+}
 
-void FuzzShellLink(Bytes data) {
-    RefusalsAllowed([&] { ParseShellLinkTarget(data); });
+Outcome FuzzShellLink(Bytes data) {
+    return RefusalsAllowed([&] { ParseShellLinkTarget(data); });
 }
 
 }  // namespace zorvane::fuzz

@@ -5,14 +5,17 @@
 namespace zorvane::fuzz {
 
 // The thumbnailer's whole path from file to PNG bytes, at a size that scales and one that does not.
-void FuzzThumbnail(Bytes data) {
+Outcome FuzzThumbnail(Bytes data) {
     MemoryFile file(data);
+    Outcome outcome = Outcome::Accepted;
     for (int size : {16, 256}) {
         try {
             MakeThumbnailPng(file.path(), size);
         } catch (const ThumbnailError&) {
+            outcome = Outcome::Refused;
         }
     }
+    return outcome;
 }
 
 }  // namespace zorvane::fuzz

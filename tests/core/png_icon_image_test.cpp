@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "core/bitmap_transform.h"
 #include "core/color_adjust.h"
 #include "core/icon_decode.h"
@@ -114,25 +116,40 @@ TEST(PngIconImage, DamagedOrHugePngDataRaisesInsteadOfDecodingAndIsSavedAsItCame
 }
 
 // Cut short anywhere or with any header byte changed, PNG data gives a result or one of the
-// clean refusals: never a crash or another exception.
+// clean refusals: never a crash or another exception. Cut inside its image data, the image
+// decodes to nothing; cut only in the 20-byte trailer (deflate checksum, CRC, IEND), to the
+// whole image.
 TEST(PngIconImage, CutOrAlteredPngDataFailsCleanly) {
     const Bytes png = PngOf(AlphaPattern(24));
+    // The pixels of the decoded image, or nothing when it was refused.
     auto run = [](const Bytes& image) {
         const TIconStream stream = StreamOf(test::MakeIconFileFromRaw({{0, 0, 0, image}}));
         SilentMessageSink sink;
+        std::optional<Bytes> decoded;
         for (int step = 0; step < 3; ++step) {
             try {
                 TIconStream s = stream;
                 if (step == 0) FillMissingBitCounts(s);
-                if (step == 1) IconImageToBitmap(s, 0, 10, 0, 0, TransformState{}, sink);
+                if (step == 1)
+                    if (const auto b = IconImageToBitmap(s, 0, 10, 0, 0, TransformState{}, sink)) decoded = b->pixels();
                 if (step == 2) EncodeIconGroup(s, 10, 0, 0, TransformState{}, sink);
             } catch (const EZNBPNG&) {
             } catch (const ReadError&) {
             } catch (const BitmapTooLarge&) {
             }
         }
+        return decoded;
     };
-    for (std::size_t n = 0; n < png.size(); ++n) run(Bytes(png.begin(), png.begin() + static_cast<std::ptrdiff_t>(n)));
+    const auto whole = run(png);
+    ASSERT_TRUE(whole);
+    constexpr std::size_t kTrailer = 20;
+    for (std::size_t n = 0; n < png.size(); ++n) {
+        const auto cut = run(Bytes(png.begin(), png.begin() + static_cast<std::ptrdiff_t>(n)));
+        if (n < png.size() - kTrailer)
+            EXPECT_FALSE(cut) << "cut at " << n;
+        else
+            EXPECT_EQ(cut, whole) << "cut at " << n;
+    }
     for (std::size_t i = 8; i < 60; ++i)
         for (std::uint8_t v : {std::uint8_t{0x00}, std::uint8_t{0x01}, std::uint8_t{0x7F}, std::uint8_t{0xFF}}) {
             Bytes altered = png;

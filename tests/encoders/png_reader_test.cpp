@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
 #include <fstream>
 #include <sstream>
 #include <random>
@@ -312,7 +313,9 @@ TEST(PngReader, AnImageTheDataCannotHoldIsRefusedBeforeAllocation) {
 }
 
 // Every prefix and many corrupted copies of a real file: a clean result or EZNBPNG, nothing
-// else (the sanitizer run checks that nothing is read outside the data).
+// else (the sanitizer run checks that nothing is read outside the data). A file cut inside
+// its image data is refused; one cut only in the trailer (the deflate checksum, the last
+// chunk's CRC and IEND: 20 bytes) still gives the whole image, never a partial one.
 TEST(PngReader, TruncatedAndCorruptedFilesNeverEscapeAsOtherErrors) {
     TZNBPNG writer(FixedTime);
     writer.options.Interlaced = true;
@@ -320,15 +323,25 @@ TEST(PngReader, TruncatedAndCorruptedFilesNeverEscapeAsOtherErrors) {
     writer.options.FilterMode = kFilterAdaptive;
     writer.Assign(PatternBitmap(23, 17, 8, 2));
     const Bytes good = writer.SaveToBytes();
-    auto tryLoad = [](const Bytes& data) {
+    auto tryLoad = [](const Bytes& data) -> std::optional<Bytes> {
         TZNBPNG png;
         try {
             png.LoadFromStream(data);
+            return png.image().pixels();
         } catch (const EZNBPNG&) {
+            return std::nullopt;
         }
     };
-    for (std::size_t n = 0; n < good.size(); ++n)
-        tryLoad(Bytes(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(n)));
+    const auto whole = tryLoad(good);
+    ASSERT_TRUE(whole);
+    constexpr std::size_t kTrailer = 20;
+    for (std::size_t n = 0; n < good.size(); ++n) {
+        const auto cut = tryLoad(Bytes(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(n)));
+        if (n < good.size() - kTrailer)
+            EXPECT_FALSE(cut) << "cut at " << n;
+        else
+            EXPECT_EQ(cut, whole) << "cut at " << n;
+    }
     std::mt19937 random(7);
     for (int i = 0; i < 1000; ++i) {
         Bytes bad = good;

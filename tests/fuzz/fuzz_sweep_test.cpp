@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <map>
+#include <sstream>
 
 #include "platform/byte_reader.h"
 #include "support/icon_builder.h"
@@ -115,13 +117,33 @@ TEST_P(Harness, SeedsMutationsAndTruncationsAreHandled) {
     }
 }
 
-TEST_P(Harness, RegressionCorpusIsHandled) {
+// The outcome each saved input must come to, from fuzz/regressions/outcomes.txt, by
+// "harness/input".
+std::map<std::string, Outcome> RecordedOutcomes() {
+    std::map<std::string, Outcome> outcomes;
+    std::ifstream in(fs::path(ZORVANE_FUZZ_DIR) / "regressions" / "outcomes.txt");
+    std::string input, outcome;
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream words(line);
+        if (line.empty() || line[0] == '#' || !(words >> input >> outcome)) continue;
+        outcomes[input] = outcome == "refused" ? Outcome::Refused : Outcome::Accepted;
+    }
+    return outcomes;
+}
+
+// Every input of the corpus once crashed, hung or leaked; each must still come to its
+// recorded outcome (most are refused with the program's own error), not just pass without
+// escaping.
+TEST_P(Harness, RegressionCorpusComesToItsRecordedOutcome) {
     const Target& t = GetParam();
     const fs::path dir = fs::path(ZORVANE_FUZZ_DIR) / "regressions" / std::string(t.name);
     if (!fs::is_directory(dir)) GTEST_SKIP() << "no regressions recorded";
+    const auto outcomes = RecordedOutcomes();
     for (const auto& e : fs::directory_iterator(dir)) {
-        SCOPED_TRACE(e.path().filename().string());
-        t.run(test::ReadFile(e.path()));
+        const std::string input = std::string(t.name) + "/" + e.path().filename().string();
+        const auto recorded = outcomes.find(input);
+        ASSERT_NE(recorded, outcomes.end()) << input << " has no line in fuzz/regressions/outcomes.txt";
+        EXPECT_EQ(t.run(test::ReadFile(e.path())), recorded->second) << input;
     }
 }
 
