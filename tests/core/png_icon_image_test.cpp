@@ -13,6 +13,7 @@
 #include "encoders/bgra_to_png.h"
 #include "encoders/png_error.h"
 #include "encoders/znb_png.h"
+#include "support/cut_data.h"
 #include "support/icon_builder.h"
 
 namespace zorvane {
@@ -140,16 +141,7 @@ TEST(PngIconImage, CutOrAlteredPngDataFailsCleanly) {
         }
         return decoded;
     };
-    const auto whole = run(png);
-    ASSERT_TRUE(whole);
-    constexpr std::size_t kTrailer = 20;
-    for (std::size_t n = 0; n < png.size(); ++n) {
-        const auto cut = run(Bytes(png.begin(), png.begin() + static_cast<std::ptrdiff_t>(n)));
-        if (n < png.size() - kTrailer)
-            EXPECT_FALSE(cut) << "cut at " << n;
-        else
-            EXPECT_EQ(cut, whole) << "cut at " << n;
-    }
+    test::ExpectCutsRefusedBeforeTrailer(png, 20, run);
     for (std::size_t i = 8; i < 60; ++i)
         for (std::uint8_t v : {std::uint8_t{0x00}, std::uint8_t{0x01}, std::uint8_t{0x7F}, std::uint8_t{0xFF}}) {
             Bytes altered = png;

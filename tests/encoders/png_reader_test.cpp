@@ -18,6 +18,7 @@
 #include "platform/byte_reader.h"
 #include "platform/file_io.h"
 #include "support/allocation_probe.h"
+#include "support/cut_data.h"
 #include "support/test_support.h"
 
 namespace zorvane::test {
@@ -332,16 +333,7 @@ TEST(PngReader, TruncatedAndCorruptedFilesNeverEscapeAsOtherErrors) {
             return std::nullopt;
         }
     };
-    const auto whole = tryLoad(good);
-    ASSERT_TRUE(whole);
-    constexpr std::size_t kTrailer = 20;
-    for (std::size_t n = 0; n < good.size(); ++n) {
-        const auto cut = tryLoad(Bytes(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(n)));
-        if (n < good.size() - kTrailer)
-            EXPECT_FALSE(cut) << "cut at " << n;
-        else
-            EXPECT_EQ(cut, whole) << "cut at " << n;
-    }
+    test::ExpectCutsRefusedBeforeTrailer(good, 20, tryLoad);
     std::mt19937 random(7);
     for (int i = 0; i < 1000; ++i) {
         Bytes bad = good;
