@@ -1,5 +1,6 @@
 #include "targets/fuzz_targets.h"
 #include "targets/memory_file.h"
+#include "targets/refusals.h"
 #include "thumbnailer/thumbnail.h"
 
 namespace zorvane::fuzz {
@@ -8,13 +9,7 @@ namespace zorvane::fuzz {
 Outcome FuzzThumbnail(Bytes data) {
     MemoryFile file(data);
     Outcome outcome = Outcome::Accepted;
-    for (int size : {16, 256}) {
-        try {
-            MakeThumbnailPng(file.path(), size);
-        } catch (const ThumbnailError&) {
-            outcome = Outcome::Refused;
-        }
-    }
+    for (int size : {16, 256}) outcome |= RefusalsAllowed([&] { MakeThumbnailPng(file.path(), size); });
     return outcome;
 }
 

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "bitmap/color.h"
+#include "bitmap/texts.h"
+#include "platform/refusal.h"
 
 namespace zorvane {
 
@@ -16,9 +18,9 @@ namespace zorvane {
 // read from a hostile file must not turn into a huge allocation.
 constexpr std::uint64_t kMaxBitmapBytes = std::uint64_t{1} << 28;
 
-class BitmapTooLarge : public std::runtime_error {
+class BitmapTooLarge : public Refusal {
 public:
-    BitmapTooLarge() : std::runtime_error("ビットマップの作成に失敗しました。") {}
+    BitmapTooLarge() : Refusal(kBitmapFailedMessage) {}
 };
 
 class Bitmap {

@@ -12,7 +12,7 @@ TIconStream OpenIconGroup(const std::string& path, int group) {
     if (IconCountOfFile(path) == 0) throw CommandFailed(kCannotOpenFile);
     TIconStream stream;
     LoadGroupOfFile(stream, path, group);
-    if (stream.empty()) throw CommandFailed(kNoIcons);
+    if (stream.empty()) throw CommandFailed(kNoIconsMessage);
     FillMissingBitCounts(stream);
     return stream;
 }

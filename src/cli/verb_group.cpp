@@ -28,7 +28,7 @@ int WriteAllGroups(const std::string& path, int count, const fs::path& folder) {
         else
             LoadIconFile(stream, path);
         if (stream.empty()) {
-            std::cerr << g << ": " << kNoIcons << "\n";
+            std::cerr << g << ": " << kNoIconsMessage << "\n";
             status = 1;
             continue;
         }
@@ -48,7 +48,7 @@ int RunGroup(Args args, std::ostream&) {
     if (args[1] == "all") return WriteAllGroups(path, count, args[2]);
     TIconStream stream;
     LoadGroupOfFile(stream, path, ParseInt(args[1], "G"));
-    if (stream.empty()) throw CommandFailed(kNoIcons);
+    if (stream.empty()) throw CommandFailed(kNoIconsMessage);
     WriteFileReplacing(args[2], stream.bytes());
     return 0;
 }

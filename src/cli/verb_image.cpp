@@ -1,12 +1,14 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "bitmap/texts.h"
 #include "cli/commands.h"
 #include "cli/edit_options.h"
 #include "cli/open_group.h"
 #include "core/bitmap_file.h"
 #include "core/icon_decode.h"
 #include "core/icon_encode.h"
+#include "core/texts.h"
 #include "encoders/save_encoding.h"
 #include "platform/file_io.h"
 
@@ -26,13 +28,13 @@ struct ImageRequest {
 Bitmap DecodedImage(const ImageRequest& r) {
     auto bitmap = IconImageToBitmap(r.stream, r.index, r.edit.hue, r.edit.saturation, r.edit.value, r.edit.state,
                                     r.sink);
-    if (!bitmap || bitmap->empty()) throw CommandFailed("ビットマップの作成に失敗しました。");
+    if (!bitmap || bitmap->empty()) throw CommandFailed(kBitmapFailedMessage);
     return std::move(*bitmap);
 }
 
 void WriteSingleIcon(const ImageRequest& r) {
     if (!SaveIconImage(r.stream, r.out, r.index, r.edit.hue, r.edit.saturation, r.edit.value, r.edit.state, r.sink))
-        throw CommandFailed("単一アイコンの作成に失敗しました。");
+        throw CommandFailed(kSingleIconFailedMessage);
 }
 
 void WriteBitmapFile(const ImageRequest& r) { SaveBitmapFile(DecodedImage(r), r.out); }

@@ -32,7 +32,7 @@ int RunList(Args args, std::ostream& out) {
     for (int g = first; g <= last; ++g) {
         LoadGroupOfFile(stream, path, g);
         if (stream.empty()) {
-            std::cerr << g << ": " << kNoIcons << "\n";
+            std::cerr << g << ": " << kNoIconsMessage << "\n";
             status = 1;
             continue;
         }

@@ -2,6 +2,7 @@
 #include "cli/edit_options.h"
 #include "cli/open_group.h"
 #include "core/icon_encode.h"
+#include "core/texts.h"
 
 namespace zorvane::cli {
 
@@ -13,7 +14,7 @@ int RunSave(Args args, std::ostream&) {
     const TIconStream stream = OpenIconGroup(rest[0], ParseInt(rest[1], "G"));
     ConsoleMessageSink sink;
     if (!SaveIconGroup(stream, rest[2], edit.hue, edit.saturation, edit.value, edit.state, sink))
-        throw CommandFailed("アイコンの作成に失敗しました。");
+        throw CommandFailed(kIconFailedMessage);
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "controls/grid_icon_source.h"
 
+#include "controls/qt_image.h"
 #include "core/icon_by_index.h"
 #include "core/icon_file.h"
 
@@ -14,12 +15,7 @@ int CoreGridIconSource::Count(const QString& path) {
 }
 
 QImage CoreGridIconSource::Icon(const QString& path, int index) {
-    const Bitmap argb = IconByIndex(path.toStdString(), index);
-    if (argb.empty()) return {};
-    // The bitmap's bytes are blue, green, red, alpha: Qt's ARGB32 on a little-endian machine.
-    return QImage(argb.pixels().data(), argb.width(), argb.height(), static_cast<qsizetype>(argb.rowBytes()),
-                  QImage::Format_ARGB32)
-        .copy();
+    return ToQImage(IconByIndex(path.toStdString(), index));
 }
 
 GridIconSource& DefaultGridIconSource() {

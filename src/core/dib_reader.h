@@ -9,12 +9,13 @@
 #include <vector>
 
 #include "platform/byte_reader.h"
+#include "platform/refusal.h"
 
 namespace zorvane {
 
-class EDIBUtilsError : public std::runtime_error {
+class EDIBUtilsError : public Refusal {
 public:
-    using std::runtime_error::runtime_error;
+    using Refusal::Refusal;
 };
 
 constexpr std::uint32_t kBiRgb = 0;

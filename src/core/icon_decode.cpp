@@ -1,5 +1,6 @@
 #include "core/icon_decode.h"
 
+#include "bitmap/texts.h"
 #include "core/bitmap_transform.h"
 #include "core/color_adjust.h"
 #include "core/icon_image.h"
@@ -41,7 +42,7 @@ std::optional<Bitmap> IconImageToBitmap(const TIconStream& stream, int index, in
         bitmap = DecodeDIBImage(image, DirEntry(stream, index), {hue, saturation, value}, sink);
     if (!bitmap) return std::nullopt;
     if (bitmap->empty()) {
-        sink.show(MessageKind::Warning, "ビットマップの作成に失敗しました。");
+        sink.show(MessageKind::Warning, kBitmapFailedMessage);
         return std::nullopt;
     }
     return ApplyTransform(*bitmap, state);

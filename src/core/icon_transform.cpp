@@ -9,6 +9,7 @@
 #include "core/color_adjust.h"
 #include "core/icon_encode.h"
 #include "core/icon_image.h"
+#include "core/texts.h"
 
 namespace zorvane {
 namespace {
@@ -72,7 +73,7 @@ void TransformIconImage(std::span<std::uint8_t> image, const TransformState& sta
 
     const Bitmap color = DecodeDIBData(image, l.bitCount);
     if (color.empty()) {
-        sink.show(MessageKind::Warning, "アイコンの作成に失敗しました。");
+        sink.show(MessageKind::Warning, kIconFailedMessage);
         return SetHeightField(image, heightField);
     }
     const auto maskStart = image.size() - l.maskBytes;

@@ -1,13 +1,13 @@
 #pragma once
 // The one error type of the PNG writer and reader; it carries only its message.
 
-#include <stdexcept>
+#include "platform/refusal.h"
 
 namespace zorvane {
 
-class EZNBPNG : public std::runtime_error {
+class EZNBPNG : public Refusal {
 public:
-    using std::runtime_error::runtime_error;
+    using Refusal::Refusal;
 };
 
 }  // namespace zorvane

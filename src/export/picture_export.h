@@ -6,6 +6,7 @@
 #include <string>
 
 #include "bitmap/bitmap.h"
+#include "bitmap/texts.h"
 #include "core/icon_stream.h"
 #include "core/transform_state.h"
 #include "platform/message_sink.h"
@@ -14,8 +15,6 @@ namespace zorvane {
 
 // Numbered as the batch's format choice lists them.
 enum class ExportFormat { GroupIcon = 0, SingleIcon = 1, Bitmap = 2, Png = 3, Gif = 4 };
-
-inline constexpr const char* kBitmapFailedMessage = "ビットマップの作成に失敗しました。";
 
 // "ico", "bmp", "png" or "gif".
 const char* ExtensionOf(ExportFormat format);

@@ -8,13 +8,15 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/refusal.h"
+
 namespace zorvane {
 
 // Raised when a read would leave the buffer. The text is the stream read error the
 // user sees when it reaches the default error report.
-class ReadError : public std::runtime_error {
+class ReadError : public Refusal {
 public:
-    ReadError() : std::runtime_error("ストリームからの読み込みエラー") {}
+    ReadError() : Refusal("ストリームからの読み込みエラー") {}
 };
 
 // True when [off, off + len) lies inside a buffer or file of the given size. Written so that

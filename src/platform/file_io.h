@@ -11,12 +11,14 @@
 #include <utility>
 #include <vector>
 
+#include "platform/refusal.h"
+
 namespace zorvane {
 
 // A file that cannot be created, written or read; the text names the path and the reason.
-class FileError : public std::runtime_error {
+class FileError : public Refusal {
 public:
-    using std::runtime_error::runtime_error;
+    using Refusal::Refusal;
 };
 
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path);

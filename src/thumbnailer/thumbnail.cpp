@@ -5,11 +5,9 @@
 
 #include "bitmap/smooth_downscale.h"
 #include "core/icon_by_index.h"
-#include "core/dib_reader.h"
 #include "core/icon_compositor.h"
 #include "core/icon_file.h"
 #include "encoders/bgra_to_png.h"
-#include "encoders/png_error.h"
 
 namespace zorvane {
 namespace {
@@ -28,14 +26,10 @@ Bitmap DecodedImage(const TIconStream& stream, int entry) {
     const IconDirEntry e = DirEntry(stream, entry);
     try {
         return IconToArgb(CreateIconBitmaps(ReadIconImage(stream, entry), e.pixelWidth(), e.pixelHeight()));
-    } catch (const ReadError&) {
-        throw ThumbnailError("the icon image is damaged");
-    } catch (const EDIBUtilsError&) {
-        throw ThumbnailError("the icon image is damaged");
-    } catch (const EZNBPNG&) {
-        throw ThumbnailError("the icon image is damaged");
     } catch (const BitmapTooLarge&) {
         throw ThumbnailError("the icon image is too large");
+    } catch (const Refusal&) {
+        throw ThumbnailError("the icon image is damaged");
     }
 }
 

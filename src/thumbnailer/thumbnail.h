@@ -2,16 +2,17 @@
 // The thumbnail of a file for the desktop's file managers: its primary icon as a PNG.
 
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "platform/refusal.h"
 
 namespace zorvane {
 
 // Why no thumbnail could be made, in one line.
-class ThumbnailError : public std::runtime_error {
+class ThumbnailError : public Refusal {
 public:
-    using std::runtime_error::runtime_error;
+    using Refusal::Refusal;
 };
 
 constexpr int kDefaultThumbnailSize = 256;

@@ -16,6 +16,7 @@
 #include "platform/message_sink.h"
 #include "ui/fitted_path.h"
 #include "ui/radio_group.h"
+#include "ui/texts.h"
 #include "ui/up_down.h"
 
 namespace zorvane {
@@ -101,7 +102,7 @@ void TForm5::CreateControls() {
 
     BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
     BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(QStringLiteral("キャンセル"), this);
+    BitBtn2 = new QPushButton(kCancelCaption, this);
 }
 
 void TForm5::LayOutControls() {

@@ -7,6 +7,7 @@
 
 #include "controls/select_folder.h"
 #include "ui/fitted_path.h"
+#include "ui/texts.h"
 
 namespace zorvane {
 
@@ -27,7 +28,7 @@ TForm2::TForm2(TSelectFolder& selectFolder, QWidget* parent) : QDialog(parent), 
     BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
     BitBtn1->setDefault(true);
     BitBtn1->setGeometry(224, 58, 75, 25);
-    BitBtn2 = new QPushButton(QStringLiteral("キャンセル"), this);
+    BitBtn2 = new QPushButton(kCancelCaption, this);
     BitBtn2->setGeometry(309, 58, 75, 25);
 
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm2::SpeedButton1Click);

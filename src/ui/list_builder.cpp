@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "core/icon_file.h"
+#include "ui/texts.h"
 
 namespace zorvane {
 
@@ -33,7 +34,7 @@ TForm4::TForm4(QString systemFolder, QString programFilesFolder, QString listFol
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
     Label2 = new QLabel("有効ファイル数", this);
-    BitBtn1 = new QPushButton("キャンセル", this);
+    BitBtn1 = new QPushButton(kCancelCaption, this);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
 
     auto* layout = new QVBoxLayout(this);

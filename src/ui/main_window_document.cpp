@@ -11,6 +11,7 @@
 #include "controls/auto_adjust_icon_grid.h"
 #include "core/icon_extraction.h"
 #include "core/icon_file.h"
+#include "core/texts.h"
 #include "ui/main_window.h"
 #include "ui/preview_image.h"
 
@@ -19,7 +20,6 @@ namespace {
 
 constexpr char kCannotOpen[] =
     "このファイルまたはフォルダは開けません。\r\nアイコンを含まないファイルか、登録されていない拡張子である可能性があります。";
-constexpr char kNoIcons[] = "アイコンが含まれていません";
 
 bool IsIconFile(const QString& path) { return QFileInfo(path).suffix().toLower() == "ico"; }
 
@@ -105,7 +105,7 @@ void TForm1::ShowNoIcons() {
     ListView1->setRowCount(0);
     IconStream.clear();
     ClearPreview();
-    SBList->setText(kNoIcons);
+    SBList->setText(kNoIconsMessage);
     SBInfo->clear();
 }
 

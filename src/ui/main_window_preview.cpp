@@ -7,6 +7,7 @@
 
 #include "controls/bg_box.h"
 #include "controls/focus_edge_scroll_bar.h"
+#include "controls/qt_image.h"
 #include "core/color_adjust.h"
 #include "core/icon_compositor.h"
 #include "core/preview_icon.h"
@@ -14,18 +15,6 @@
 #include "ui/preview_image.h"
 
 namespace zorvane {
-namespace {
-
-// A 32-bit bitmap as a Qt image sharing nothing with it: the bytes blue, green, red,
-// alpha are Qt's ARGB32 on a little-endian machine.
-QImage ToQImage(Bitmap bitmap) {
-    auto* owned = new Bitmap(std::move(bitmap));
-    return QImage(
-        owned->pixels().data(), owned->width(), owned->height(), static_cast<qsizetype>(owned->rowBytes()),
-        QImage::Format_ARGB32, [](void* p) { delete static_cast<Bitmap*>(p); }, owned);
-}
-
-}  // namespace
 
 int TForm1::ZoomFactor() const {
     const int index = ComboZoom->currentIndex();

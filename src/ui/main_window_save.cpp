@@ -9,6 +9,7 @@
 #include "controls/select_folder.h"
 #include "app/app_settings.h"
 #include "core/icon_encode.h"
+#include "core/texts.h"
 #include "export/export_names.h"
 #include "export/hue_series.h"
 #include "platform/ini_file.h"
@@ -99,7 +100,7 @@ void TForm1::SaveSingleIconExecute() {
     const ExportEdit edit = CurrentEdit(*this);
     if (!SaveIconImage(IconStream, SavePictureDialog1.FileName.toStdString(), image, edit.hue, edit.saturation,
                        edit.value, edit.state, *services_.messages))
-        services_.messages->show(MessageKind::Error, "単一アイコンの作成に失敗しました。");
+        services_.messages->show(MessageKind::Error, kSingleIconFailedMessage);
 }
 
 void TForm1::SaveBMPExecute() { SavePicture(ExportFormat::Bitmap); }

@@ -1,4 +1,5 @@
 #include "ui/message_box_sink.h"
+#include "ui/texts.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -36,7 +37,7 @@ bool MessageBoxSink::show(MessageKind kind, const std::string& text) {
     QMessageBox box(IconOf(kind), MessageCaption(kind), DisplayText(text), QMessageBox::NoButton,
                     QApplication::activeWindow());
     QPushButton* ok = box.addButton("OK", QMessageBox::AcceptRole);
-    if (kind == MessageKind::Confirmation) box.addButton("キャンセル", QMessageBox::RejectRole);
+    if (kind == MessageKind::Confirmation) box.addButton(kCancelCaption, QMessageBox::RejectRole);
     box.setDefaultButton(ok);
     box.exec();
     return box.clickedButton() == ok;

@@ -20,6 +20,7 @@
 #include "ui/list_builder.h"
 #include "ui/hint.h"
 #include "ui/radio_group.h"
+#include "ui/texts.h"
 
 namespace zorvane {
 
@@ -92,7 +93,7 @@ void TForm3::BuildLayout() {
     SetHint(BitBtn1, "選択されているファイルを開く|");
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-    BitBtn2 = new QPushButton("キャンセル");
+    BitBtn2 = new QPushButton(kCancelCaption);
     SetHint(BitBtn2, "キャンセルしてダイアログを閉じる|");
     BitBtn2->setAutoDefault(false);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);

@@ -2,8 +2,9 @@
 
 #include <QFileInfo>
 
-#include <cstring>
+#include <utility>
 
+#include "controls/qt_image.h"
 #include "encoders/picture_formats.h"
 #include "platform/file_io.h"
 
@@ -14,13 +15,6 @@ namespace {
 // Limits what a preview reads: a picture file larger than this is no icon-sized picture.
 constexpr qint64 kMaxPreviewFileBytes = 64 * 1024 * 1024;
 
-QImage ToQImage(const Bitmap& bitmap) {
-    QImage image(bitmap.width(), bitmap.height(), QImage::Format_ARGB32);
-    for (int y = 0; y < bitmap.height(); ++y)
-        std::memcpy(image.scanLine(y), bitmap.row(y), static_cast<std::size_t>(bitmap.width()) * 4);
-    return image;
-}
-
 }  // namespace
 
 QImage LoadPreviewPicture(const QString& path) {
@@ -29,9 +23,9 @@ QImage LoadPreviewPicture(const QString& path) {
     const PictureFormat* format = PictureFormatForExtension(info.suffix().toStdString());
     if (!format || !format->load) return QImage(path);
     try {
-        const Bitmap bitmap = format->load(ReadWholeFile(path.toStdString()));
+        Bitmap bitmap = format->load(ReadWholeFile(path.toStdString()));
         if (bitmap.bitsPerPixel() != 32 || bitmap.empty()) return {};
-        return ToQImage(bitmap);
+        return ToQImage(std::move(bitmap));
     } catch (const std::exception&) {
         return {};  // a damaged file simply shows no preview
     }
