@@ -1,6 +1,7 @@
 #include "cli/edit_options.h"
 
 #include <algorithm>
+#include <iterator>
 #include <sstream>
 
 namespace zorvane::cli {
@@ -52,6 +53,15 @@ EditOptions ParseEditOptions(Args args, std::vector<std::string>& rest) {
             ApplyTurnOps(v, edit.state);
     }
     return edit;
+}
+
+std::optional<std::string> TakeValue(std::vector<std::string>& args, const std::string& option) {
+    auto it = std::find(args.begin(), args.end(), option);
+    if (it == args.end()) return std::nullopt;
+    if (std::next(it) == args.end()) throw UsageError(option + " needs a value");
+    std::string value = *std::next(it);
+    args.erase(it, std::next(it, 2));
+    return value;
 }
 
 bool TakeFlag(std::vector<std::string>& args, const std::string& flag) {

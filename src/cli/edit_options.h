@@ -4,6 +4,7 @@
 //   r90, r270, r180, h, v, reset applied in order as the edit commands do
 //   (h mirrors left-right, v top-bottom). --turn may be given more than once.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,8 @@ EditOptions ParseEditOptions(Args args, std::vector<std::string>& rest);
 // Applies one --turn list to state.
 void ApplyTurnOps(const std::string& ops, TransformState& state);
 
+// Removes "option VALUE" from args and gives VALUE; nothing when the option is absent.
+std::optional<std::string> TakeValue(std::vector<std::string>& args, const std::string& option);
 // Removes flag from args; true when it was there.
 bool TakeFlag(std::vector<std::string>& args, const std::string& flag);
 // Raises UsageError unless args are exactly `count` plain (non-option) arguments.

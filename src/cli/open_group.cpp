@@ -8,10 +8,10 @@
 
 namespace zorvane::cli {
 
-TIconStream OpenIconGroup(const std::string& path, int group) {
-    if (IconCountOfFile(path) == 0) throw CommandFailed(kCannotOpenFile);
+TIconStream OpenIconGroup(const std::string& path, int group, const GroupQuery& query) {
+    if (GroupCountOfFile(path, query) == 0) throw CommandFailed(kCannotOpenFile);
     TIconStream stream;
-    LoadGroupOfFile(stream, path, group);
+    LoadGroupOfFile(stream, path, group, query);
     if (stream.empty()) throw CommandFailed(kNoIconsMessage);
     FillMissingBitCounts(stream);
     return stream;

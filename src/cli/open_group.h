@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/icon_extraction.h"
 #include "core/icon_stream.h"
 #include "platform/message_sink.h"
 
@@ -11,7 +12,7 @@ namespace zorvane::cli {
 
 // Raises CommandFailed with the window's texts when the file has no icons or the group
 // cannot be read.
-TIconStream OpenIconGroup(const std::string& path, int group);
+TIconStream OpenIconGroup(const std::string& path, int group, const GroupQuery& query);
 
 // Raises CommandFailed when the group has no image of that index: like a missing group, a
 // fact of the file, not a wrong command.

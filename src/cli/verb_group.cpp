@@ -2,7 +2,9 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "cli/edit_options.h"
 #include "cli/file_messages.h"
+#include "cli/group_address.h"
 #include "core/icon_extraction.h"
 #include "core/icon_file.h"
 #include "platform/file_io.h"
@@ -12,19 +14,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Every group of the file as B-g.ico in the folder; a group that cannot be read is
+// An icon group is written as .ico, a cursor group as .cur.
+const char* ExtensionOf(const TIconStream& stream) { return IsCursorStream(stream) ? ".cur" : ".ico"; }
+
+// Every group of the file as B-g.ico (B-g.cur) in the folder; a group that cannot be read is
 // reported and the others are still written.
-int WriteAllGroups(const std::string& path, int count, const fs::path& folder) {
+int WriteAllGroups(const std::string& path, int count, const fs::path& folder, const GroupQuery& query) {
     fs::create_directories(folder);
     const std::string base = fs::path(path).stem().string();
-    const auto module = IsIconFilePath(path) ? std::nullopt : PeModule::Open(path);
+    const auto module = IsIconFilePath(path) ? nullptr : OpenResourceModule(path);
     int status = 0;
     TIconStream stream;
     ReplacingFileBatch files;
     for (int g = 0; g < count; ++g) {
         stream.clear();
         if (module)
-            LoadIconGroup(stream, *module, g);
+            LoadIconGroup(stream, *module, g, query);
         else
             LoadIconFile(stream, path);
         if (stream.empty()) {
@@ -32,7 +37,7 @@ int WriteAllGroups(const std::string& path, int count, const fs::path& folder) {
             status = 1;
             continue;
         }
-        files.Add((folder / (base + "-" + std::to_string(g) + ".ico")).string(), stream.bytes());
+        files.Add((folder / (base + "-" + std::to_string(g) + ExtensionOf(stream))).string(), stream.bytes());
     }
     files.Commit();
     return status;
@@ -41,15 +46,17 @@ int WriteAllGroups(const std::string& path, int count, const fs::path& folder) {
 }  // namespace
 
 int RunGroup(Args args, std::ostream&) {
-    if (args.size() != 3) throw UsageError("group: expected FILE G|all OUT");
-    const std::string& path = args[0];
-    const int count = IconCountOfFile(path);
+    std::vector<std::string> rest(args.begin(), args.end());
+    const GroupQuery query = TakeGroupQuery(rest);
+    ExpectPositional(rest, 3, "group: expected FILE G|all OUT [--cursors] [--lang ID]");
+    const std::string& path = rest[0];
+    const int count = GroupCountOfFile(path, query);
     if (count == 0) throw CommandFailed(kCannotOpenFile);
-    if (args[1] == "all") return WriteAllGroups(path, count, args[2]);
+    if (rest[1] == "all") return WriteAllGroups(path, count, rest[2], query);
     TIconStream stream;
-    LoadGroupOfFile(stream, path, ParseInt(args[1], "G"));
+    LoadGroupOfFile(stream, path, ResolveGroup(path, rest[1], query), query);
     if (stream.empty()) throw CommandFailed(kNoIconsMessage);
-    WriteFileReplacing(args[2], stream.bytes());
+    WriteFileReplacing(rest[2], stream.bytes());
     return 0;
 }
 

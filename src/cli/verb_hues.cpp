@@ -3,6 +3,7 @@
 
 #include "cli/commands.h"
 #include "cli/edit_options.h"
+#include "cli/group_address.h"
 #include "cli/open_group.h"
 #include "export/export_names.h"
 #include "export/hue_series.h"
@@ -12,18 +13,8 @@ namespace {
 
 constexpr const char* kHuesUsage =
     "hues: expected FILE G I DIR --format icon|single|bmp|png|gif [--step S] [--count N] [EDIT] "
-    "[--no-transparent]";
+    "[--no-transparent] [--cursors] [--lang ID]";
 constexpr int kFullTurn = 360;
-
-// Removes "option VALUE" from args and gives VALUE; nothing when the option is absent.
-std::optional<std::string> TakeValue(std::vector<std::string>& args, const std::string& option) {
-    auto it = std::find(args.begin(), args.end(), option);
-    if (it == args.end()) return std::nullopt;
-    if (std::next(it) == args.end()) throw UsageError("hues: " + option + " needs a value");
-    std::string value = *std::next(it);
-    args.erase(it, std::next(it, 2));
-    return value;
-}
 
 ExportFormat ParseFormat(const std::optional<std::string>& name) {
     constexpr std::pair<const char*, ExportFormat> kNames[] = {
@@ -60,11 +51,12 @@ int RunHues(Args args, std::ostream& out) {
     options.transparent = !TakeFlag(rest, "--no-transparent");
     options.format = ParseFormat(TakeValue(rest, "--format"));
     ResolveStepAndCount(rest, options);
+    const GroupQuery query = TakeGroupQuery(rest);
     ExpectPositional(rest, 4, kHuesUsage);
-    const int group = ParseInt(rest[1], "G");
+    const int group = ResolveGroup(rest[0], rest[1], query);
     const int image = ParseInt(rest[2], "I");
     options.folder = rest[3];
-    const TIconStream stream = OpenIconGroup(rest[0], group);
+    const TIconStream stream = OpenIconGroup(rest[0], group, query);
     ExpectImage(stream, rest[1], rest[2], image);
 
     ConsoleMessageSink sink;

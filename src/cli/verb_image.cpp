@@ -4,6 +4,7 @@
 #include "bitmap/texts.h"
 #include "cli/commands.h"
 #include "cli/edit_options.h"
+#include "cli/group_address.h"
 #include "cli/open_group.h"
 #include "core/bitmap_file.h"
 #include "core/icon_decode.h"
@@ -77,11 +78,11 @@ int RunImage(Args args, std::ostream&) {
     std::vector<std::string> rest;
     const EditOptions edit = ParseEditOptions(args, rest);
     const bool transparent = !TakeFlag(rest, "--no-transparent");
-    ExpectPositional(rest, 4, "image: expected FILE G I OUT [EDIT] [--no-transparent]");
+    const GroupQuery query = TakeGroupQuery(rest);
+    ExpectPositional(rest, 4, "image: expected FILE G I OUT [EDIT] [--no-transparent] [--cursors] [--lang ID]");
     const OutputFormat& format = FormatFor(rest[3]);
-    const int group = ParseInt(rest[1], "G");
     const int index = ParseInt(rest[2], "I");
-    const TIconStream stream = OpenIconGroup(rest[0], group);
+    const TIconStream stream = OpenIconGroup(rest[0], ResolveGroup(rest[0], rest[1], query), query);
     ExpectImage(stream, rest[1], rest[2], index);
     ConsoleMessageSink sink;
     format.write({stream, index, edit, transparent, rest[3], sink});

@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 #include "cli/edit_options.h"
+#include "cli/group_address.h"
 #include "cli/open_group.h"
 #include "core/icon_encode.h"
 #include "core/texts.h"
@@ -10,8 +11,9 @@ namespace zorvane::cli {
 int RunSave(Args args, std::ostream&) {
     std::vector<std::string> rest;
     const EditOptions edit = ParseEditOptions(args, rest);
-    ExpectPositional(rest, 3, "save: expected FILE G OUT.ico [EDIT]");
-    const TIconStream stream = OpenIconGroup(rest[0], ParseInt(rest[1], "G"));
+    const GroupQuery query = TakeGroupQuery(rest);
+    ExpectPositional(rest, 3, "save: expected FILE G OUT.ico [EDIT] [--cursors] [--lang ID]");
+    const TIconStream stream = OpenIconGroup(rest[0], ResolveGroup(rest[0], rest[1], query), query);
     ConsoleMessageSink sink;
     if (!SaveIconGroup(stream, rest[2], edit.hue, edit.saturation, edit.value, edit.state, sink))
         throw CommandFailed(kIconFailedMessage);

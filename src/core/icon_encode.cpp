@@ -1,5 +1,7 @@
 #include "core/icon_encode.h"
 
+#include <algorithm>
+
 #include "core/bitmap_transform.h"
 #include "core/color_adjust.h"
 #include "core/png_icon_image.h"
@@ -45,6 +47,38 @@ void CheckGroupSize(const TIconStream& stream, int count, std::uint64_t director
     }
 }
 
+// A cursor's directory holds its hot spot where an icon's holds planes and bit count: the
+// colours go by the image's own bit count, and a turn or mirror (square images only) takes
+// the hot spot along with its pixel, rows counted from the top.
+IconDirEntry ColourFields(const TIconStream& stream, int index, IconDirEntry entry) {
+    if (IsCursorStream(stream)) entry.bitCount = static_cast<std::uint16_t>(ListedBitCount(stream, index));
+    return entry;
+}
+
+void MoveHotSpot(IconDirEntry& entry, const TransformState& state) {
+    if (!state.active() || entry.pixelWidth() != entry.pixelHeight()) return;
+    const int last = entry.pixelWidth() - 1;
+    int x = entry.planes;
+    int y = entry.bitCount;
+    if (state.Mirrored) x = last - x;
+    for (int turn = 0; turn < state.Rotation; ++turn) {
+        const int turned = last - y;
+        y = x;
+        x = turned;
+    }
+    entry.planes = static_cast<std::uint16_t>(std::clamp(x, 0, last));
+    entry.bitCount = static_cast<std::uint16_t>(std::clamp(y, 0, last));
+}
+
+// One image for a file of the stream's kind: its data encoded, a cursor's hot spot moved.
+bool EncodeEntryAndImage(const TIconStream& stream, int index, IconDirEntry& entry, std::vector<std::uint8_t>& image,
+                         int hue, int saturation, int value, const TransformState& state, MessageSink& sink) {
+    const bool encoded = EncodeImageData(image, ColourFields(stream, index, entry), hue, saturation, value, state,
+                                         sink);
+    if (IsCursorStream(stream)) MoveHotSpot(entry, state);
+    return encoded;
+}
+
 bool WriteIfEncoded(const std::string& path, const std::optional<std::vector<std::uint8_t>>& bytes) {
     if (!bytes) return false;
     WriteFileReplacing(path, *bytes);
@@ -65,7 +99,7 @@ std::optional<std::vector<std::uint8_t>> EncodeIconGroup(const TIconStream& stre
     for (int i = 0; i < count; ++i) {
         IconDirEntry entry = DirEntry(stream, i);
         std::vector<std::uint8_t> image = ReadIconImage(stream, i);
-        EncodeImageData(image, entry, hue, saturation, value, state, sink);
+        EncodeEntryAndImage(stream, i, entry, image, hue, saturation, value, state, sink);
         // The images follow the directory back to back, whatever offsets the stream held.
         entry.imageOffset = static_cast<std::uint32_t>(directoryEnd + images.size());
         entry.imageSize = static_cast<std::uint32_t>(image.size());
@@ -82,9 +116,9 @@ std::optional<std::vector<std::uint8_t>> EncodeIconImage(const TIconStream& stre
                                                          int value, const TransformState& state, MessageSink& sink) {
     IconDirEntry entry = DirEntry(stream, index);
     std::vector<std::uint8_t> image = ReadIconImage(stream, index);
-    if (!EncodeImageData(image, entry, hue, saturation, value, state, sink)) return std::nullopt;
+    if (!EncodeEntryAndImage(stream, index, entry, image, hue, saturation, value, state, sink)) return std::nullopt;
     std::vector<std::uint8_t> out;
-    AppendIconHeader(out, 1);
+    AppendIconHeader(out, 1, IsCursorStream(stream) ? 2 : 1);
     entry.imageOffset = kSingleImageOffset;
     entry.imageSize = static_cast<std::uint32_t>(image.size());
     AppendDirEntry(out, entry);

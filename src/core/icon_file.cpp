@@ -1,13 +1,13 @@
 #include "core/icon_file.h"
 
-#include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <optional>
 
 #include "core/icon_extraction.h"
 #include "platform/byte_reader.h"
+#include "platform/file_signature.h"
 #include "platform/random_access_file.h"
+#include "platform/text_util.h"
 
 namespace zorvane {
 namespace {
@@ -33,10 +33,12 @@ std::optional<std::uint64_t> IconDirectoryExtent(const RandomAccessFile& file) {
 
 bool HasReadableIconDirectory(const RandomAccessFile& file) { return IconDirectoryExtent(file).has_value(); }
 
-// An icon file's header: reserved word 0, type 1.
+// An icon or cursor file's header: reserved word 0, type 1 or 2.
 bool StartsLikeIconFile(const RandomAccessFile& file) {
     const auto header = file.ReadAt(0, 4);
-    return header && ByteReader(*header).u16le(0) == 0 && ByteReader(*header).u16le(2) == 1;
+    if (!header || ByteReader(*header).u16le(0) != 0) return false;
+    const std::uint16_t type = ByteReader(*header).u16le(2);
+    return type == 1 || type == 2;
 }
 
 // The header, directory and images of an icon file, leaving out whatever follows the last image.
@@ -51,9 +53,18 @@ void LoadIconFileImages(TIconStream& stream, const RandomAccessFile& file) {
 }  // namespace
 
 bool IsIconFilePath(const std::string& path) {
-    std::string ext = std::filesystem::path(path).extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
-    return ext == ".ico";
+    switch (SniffFileContent(path)) {
+    case FileContent::IconDirectory:
+    case FileContent::CursorDirectory: return true;
+    case FileContent::Module: return false;
+    case FileContent::Unknown: break;
+    }
+    return IsIconFileExtension(path);
+}
+
+bool IsIconFileExtension(const std::string& path) {
+    const std::string ext = AsciiLower(std::filesystem::path(path).extension().string());
+    return ext == ".ico" || ext == ".cur";
 }
 
 void LoadIconFile(TIconStream& stream, const std::string& path) {
@@ -67,13 +78,15 @@ void LoadIconFile(TIconStream& stream, const std::string& path) {
     if (!IsReadableIconStream(stream)) stream.clear();
 }
 
-int IconCountOfFile(const std::string& path) {
+int IconCountOfFile(const std::string& path) { return GroupCountOfFile(path, {}); }
+
+int GroupCountOfFile(const std::string& path, const GroupQuery& query) {
     if (IsIconFilePath(path)) {
         const auto file = RandomAccessFile::Open(path);
         return file && HasReadableIconDirectory(*file) ? 1 : 0;
     }
-    const auto module = PeModule::Open(path);
-    return module ? static_cast<int>(module->Names(kResourceTypeGroupIcon).size()) : 0;
+    const auto module = OpenResourceModule(path);
+    return module ? static_cast<int>(module->Names(query.groupType()).size()) : 0;
 }
 
 void LoadPrimaryGroup(TIconStream& stream, const std::string& path) {
@@ -82,13 +95,13 @@ void LoadPrimaryGroup(TIconStream& stream, const std::string& path) {
     if (!file) return;
     if (StartsLikeIconFile(*file)) {
         LoadIconFileImages(stream, *file);
-    } else if (const auto module = PeModule::Open(path)) {
+    } else if (const auto module = OpenResourceModule(path)) {
         LoadIconGroup(stream, *module, 0);
     }
     stream.seek(0);
 }
 
-void LoadGroupOfFile(TIconStream& stream, const std::string& path, int index) {
+void LoadGroupOfFile(TIconStream& stream, const std::string& path, int index, const GroupQuery& query) {
     if (IsIconFilePath(path)) {
         if (index == 0)
             LoadIconFile(stream, path);
@@ -97,7 +110,7 @@ void LoadGroupOfFile(TIconStream& stream, const std::string& path, int index) {
         return;
     }
     stream.clear();
-    LoadIconGroup(stream, path, index);
+    LoadIconGroup(stream, path, index, query);
     stream.seek(0);
 }
 

@@ -103,7 +103,15 @@ std::vector<std::uint8_t> ReadIconImage(const TIconStream& stream, int index) {
     return {bytes.begin(), bytes.end()};
 }
 
+bool IsCursorStream(const TIconStream& stream) { return stream.size() >= 4 && stream.reader().u16le(2) == 2; }
+
+int ListedBitCount(const TIconStream& stream, int index) {
+    const IconDirEntry e = DirEntry(stream, index);
+    return IsCursorStream(stream) ? static_cast<int>(HeaderBitCount(stream, e)) : e.bitCount;
+}
+
 void FillMissingBitCounts(TIconStream& stream) {
+    if (IsCursorStream(stream)) return;  // its directory holds hot spots there
     const int count = ImageCount(stream);
     for (int i = 0; i < count; ++i) {
         IconDirEntry e = DirEntry(stream, i);
@@ -119,9 +127,13 @@ void AppendDirEntry(std::vector<std::uint8_t>& out, const IconDirEntry& entry) {
     out.insert(out.end(), b, b + kIconDirEntrySize);
 }
 
-void AppendIconHeader(std::vector<std::uint8_t>& out, std::uint16_t count) {
-    const std::uint8_t b[kIconHeaderSize] =
-        {0, 0, 1, 0, static_cast<std::uint8_t>(count), static_cast<std::uint8_t>(count >> 8)};
+void AppendIconHeader(std::vector<std::uint8_t>& out, std::uint16_t count, std::uint16_t type) {
+    const std::uint8_t b[kIconHeaderSize] = {0,
+                                             0,
+                                             static_cast<std::uint8_t>(type),
+                                             0,
+                                             static_cast<std::uint8_t>(count),
+                                             static_cast<std::uint8_t>(count >> 8)};
     out.insert(out.end(), b, b + kIconHeaderSize);
 }
 

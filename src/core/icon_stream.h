@@ -72,11 +72,19 @@ bool IsReadableIconStream(const TIconStream& stream);
 // A private copy of image i's bytes.
 std::vector<std::uint8_t> ReadIconImage(const TIconStream& stream, int index);
 
-// Fills each bit count word that reads 0 from the image header's bit count.
+// True for a cursor group (type 2): its entries hold each image's hot spot (x, y) where an
+// icon's hold planes and bit count.
+bool IsCursorStream(const TIconStream& stream);
+// Image i's bit count: the directory's, or for a cursor the image header's.
+int ListedBitCount(const TIconStream& stream, int index);
+
+// Fills each bit count word that reads 0 from the image header's bit count. A cursor group
+// is left as it is.
 void FillMissingBitCounts(TIconStream& stream);
 
 // Serialises entries into the 16-byte layout.
 void AppendDirEntry(std::vector<std::uint8_t>& out, const IconDirEntry& entry);
-void AppendIconHeader(std::vector<std::uint8_t>& out, std::uint16_t count);
+// Type 1 for an icon file, 2 for a cursor file.
+void AppendIconHeader(std::vector<std::uint8_t>& out, std::uint16_t count, std::uint16_t type = 1);
 
 }  // namespace zorvane

@@ -11,40 +11,24 @@
 
 #include "platform/pe_layout.h"
 #include "platform/random_access_file.h"
-#include "platform/resource_name.h"
+#include "platform/resource_module.h"
 
 namespace zorvane {
 
-constexpr std::uint32_t kResourceTypeIcon = 3;
-constexpr std::uint32_t kResourceTypeGroupIcon = 14;
-
-// One stored resource: its language and where its bytes are.
-struct ResourceLocation {
-    std::uint16_t language = 0;
-    std::uint32_t size = 0;
-    std::uint64_t fileOffset = 0;
-};
-
-class PeModule {
+class PeModule : public ResourceModule {
 public:
     // The module, or nothing when the file cannot be opened as a module.
     static std::optional<PeModule> Open(const std::string& path);
 
     bool pe32plus() const { return layout_.pe32plus; }
-    std::uint64_t fileSize() const { return file_.size(); }
-    std::uint64_t bytesRead() const { return file_.bytesRead(); }
+    std::uint64_t fileSize() const override { return file_.size(); }
+    std::uint64_t bytesRead() const override { return file_.bytesRead(); }
 
-    // Names of every resource of a type, in the order stored (string names first, then
-    // ids ascending in a well-formed file). Damaged entries are left out.
-    std::vector<ResourceName> Names(std::uint32_t type) const;
-
-    // The resource of that type and name: the given language when stored, else language 0,
-    // else the first language stored. Nothing when absent or damaged.
+    // In the order stored: string names first, then ids ascending in a well-formed file.
+    std::vector<ResourceName> Names(std::uint32_t type) const override;
     std::optional<ResourceLocation> Find(std::uint32_t type, const ResourceName& name,
-                                         std::optional<std::uint16_t> language = std::nullopt) const;
-
-    // The bytes of a found resource, or nothing when they cannot be read.
-    std::optional<std::vector<std::uint8_t>> Load(const ResourceLocation& where) const;
+                                         std::optional<std::uint16_t> language = std::nullopt) const override;
+    std::optional<std::vector<std::uint8_t>> Load(const ResourceLocation& where) const override;
 
 private:
     struct Entry {

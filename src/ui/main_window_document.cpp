@@ -21,7 +21,8 @@ namespace {
 constexpr char kCannotOpen[] =
     "このファイルまたはフォルダは開けません。\r\nアイコンを含まないファイルか、登録されていない拡張子である可能性があります。";
 
-bool IsIconFile(const QString& path) { return QFileInfo(path).suffix().toLower() == "ico"; }
+// Told by the content first, as the grid does, so a cursor or a renamed icon file opens whole.
+bool IsIconFile(const QString& path) { return IsIconFilePath(path.toStdString()); }
 
 QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment) {
     auto* item = new QTableWidgetItem(text);

@@ -9,8 +9,10 @@ namespace zorvane {
 namespace {
 
 const char kOpenFilter[] =
-    "アイコンを取得したいファイル (*.*)|*.*|実行モジュール(*.exe *.dll *.cpl;)|*.exe;*.dll;*.cpl;|"
-    "アイコンファイル(*.ico)|*.ico";
+    "アイコンを取得したいファイル (*.*)|*.*|"
+    "実行モジュール(*.exe *.dll *.cpl *.mun *.icl *.scr *.ocx *.ax *.sys *.mui *.efi *.drv;)|"
+    "*.exe;*.dll;*.cpl;*.mun;*.icl;*.scr;*.ocx;*.ax;*.sys;*.mui;*.efi;*.drv;|"
+    "アイコンファイル(*.ico *.cur)|*.ico;*.cur";
 
 class QtDialogs : public Form1Dialogs {
 public:

@@ -41,7 +41,8 @@ TEST(CliPngIcon, ImagesWithSizeBytesOf0AreListedAs256) {
     file[6 + 6] = 0;
     test::WriteFile(dir / "nobits.ico", file);
     const auto list = RunCli({"list", (dir / "nobits.ico").string()});
-    EXPECT_EQ(list.out.substr(0, list.out.find('\n')), "0 0 256 256 32 " + std::to_string(ByteReader(file).u32le(14)));
+    EXPECT_EQ(list.out.substr(0, list.out.find('\n')),
+              "0 0 256 256 32 " + std::to_string(ByteReader(file).u32le(14)) + " - -");
     const auto module = RunCli({"list", BuiltFixture("numbered.dll").string(), "1"});
     EXPECT_EQ(module.out.substr(0, module.out.find(' ', 8)), "1 0 256 256");
 }

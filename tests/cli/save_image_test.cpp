@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include <sstream>
 
 #include "platform/byte_reader.h"
@@ -60,7 +62,9 @@ TEST(CliSave, TheWrittenGroupListsLikeTheSource) {
     const auto source = RunCli({"list", Fixture("mixed.dll"), "0"});
     const auto saved = RunCli({"list", out});
     ASSERT_EQ(source.exitCode, 0);
-    EXPECT_EQ(saved.out, source.out);
+    // The same images; the saved file is an icon file, so it has no group name or language.
+    EXPECT_EQ(std::regex_replace(saved.out, std::regex(" - -\n"), "\n"),
+              std::regex_replace(source.out, std::regex(" MAINICON 1033\n"), "\n"));
     if (test::HaveProgram("icotool")) {
         const auto independent = RunCommand("icotool -l " + ShellQuote(out));
         EXPECT_EQ(independent.exitCode, 0) << independent.err;
@@ -123,7 +127,7 @@ TEST(CliImage, FailuresAreReportedWithTheSystemsTexts) {
              {"image", dll, "0", "0", bmp, "--hue"},
              {"image", dll, "0", "0", bmp, "--bogus"},
              {"save", dll, "0"},
-             {"save", dll, "x", (dir / "y.ico").string()},
+             {"save", dll, "#x", (dir / "y.ico").string()},
          }) {
         EXPECT_EQ(RunCli(args).exitCode, 2) << args[0] << " " << args.back();
     }

@@ -2,6 +2,7 @@
 
 #include "core/icon_extraction.h"
 #include "core/icon_file.h"
+#include "platform/pe_module.h"
 #include "support/icon_builder.h"
 #include "support/pe_builder.h"
 #include "support/test_support.h"

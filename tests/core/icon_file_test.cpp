@@ -53,10 +53,10 @@ TEST(IconFile, ADirectoryClaimingMoreThanTheFileHoldsGivesNothing) {
 TEST(IconFile, IconCountOfModulesAndOtherFiles) {
     EXPECT_EQ(IconCountOfFile(BuiltFixture("many.dll").string()), 160);
     EXPECT_EQ(IconCountOfFile(BuiltFixture("lang.dll").string()), 3);
-    // An icon file under another name is no module.
+    // An icon file under a module's name is still an icon file: its content decides.
     test::TempDir dir;
     test::WriteFile(dir / "icon.dll", test::ReadFile(BuiltFixture("small.ico")));
-    EXPECT_EQ(IconCountOfFile((dir / "icon.dll").string()), 0);
+    EXPECT_EQ(IconCountOfFile((dir / "icon.dll").string()), 1);
     EXPECT_EQ(IconCountOfFile(BuiltFixture("small.ico").string()), 1);
 }
 

@@ -10,6 +10,7 @@
 
 #include "platform/byte_reader.h"
 #include "support/icon_builder.h"
+#include "support/ne_builder.h"
 #include "support/shell_link_builder.h"
 #include "support/test_support.h"
 #include "targets/fuzz_targets.h"
@@ -57,6 +58,8 @@ std::vector<Input> GeneratedSeeds(std::string_view target) {
     std::vector<Input> seeds;
     if (target == "pe_resources") {
         for (const char* name : {"numbered.dll", "pe32.dll"}) seeds.push_back(test::ReadFile(test::BuiltFixture(name)));
+    } else if (target == "ne_resources") {
+        for (const auto& fixture : test::NeFixtures()) seeds.push_back(fixture.module.bytes);
     } else if (target == "icon_stream") {
         seeds.push_back(test::MakeIconFile({{8, 8, 1, 1}, {8, 8, 4, 2}, {8, 8, 8, 3}}));
         seeds.push_back(test::MakeIconFile({{8, 6, 24, 4}, {6, 6, 32, 5}}));

@@ -56,25 +56,46 @@ std::vector<std::uint8_t> MakeIconImage(const TestImage& s) {
     return v;
 }
 
-std::vector<std::uint8_t> MakeIconFileFromRaw(const std::vector<RawImage>& images) {
+namespace {
+
+// An icon file (type 1, planes 1 and the bit count in each entry) or a cursor file (type 2,
+// each entry's hot spot in their place).
+std::vector<std::uint8_t> MakeDirectoryFile(const std::vector<RawImage>& images, const std::vector<HotSpot>* hotSpots) {
     std::vector<std::uint8_t> v;
     put16(v, 0);
-    put16(v, 1);
+    put16(v, hotSpots ? 2 : 1);
     put16(v, static_cast<unsigned>(images.size()));
     unsigned offset = 6 + 16 * static_cast<unsigned>(images.size());
-    for (const RawImage& img : images) {
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        const RawImage& img = images[i];
         v.push_back(static_cast<std::uint8_t>(img.width & 0xFF));
         v.push_back(static_cast<std::uint8_t>(img.height & 0xFF));
         v.push_back(static_cast<std::uint8_t>(img.bitCount <= 4 ? (1 << img.bitCount) & 0xFF : 0));
         v.push_back(0);
-        put16(v, 1);
-        put16(v, static_cast<unsigned>(img.bitCount));
+        put16(v, hotSpots ? (*hotSpots)[i].x : 1);
+        put16(v, hotSpots ? (*hotSpots)[i].y : static_cast<unsigned>(img.bitCount));
         put32(v, static_cast<unsigned>(img.bytes.size()));
         put32(v, offset);
         offset += static_cast<unsigned>(img.bytes.size());
     }
     for (const RawImage& img : images) v.insert(v.end(), img.bytes.begin(), img.bytes.end());
     return v;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> MakeIconFileFromRaw(const std::vector<RawImage>& images) {
+    return MakeDirectoryFile(images, nullptr);
+}
+
+std::vector<std::uint8_t> MakeCursorFile(const std::vector<TestCursor>& cursors) {
+    std::vector<RawImage> raw;
+    std::vector<HotSpot> hotSpots;
+    for (const TestCursor& c : cursors) {
+        raw.push_back({c.image.width, c.image.height, c.image.bitCount, MakeIconImage(c.image)});
+        hotSpots.push_back(c.hotSpot);
+    }
+    return MakeDirectoryFile(raw, &hotSpots);
 }
 
 std::vector<std::uint8_t> MakeIconFile(const std::vector<TestImage>& images) {

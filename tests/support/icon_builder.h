@@ -28,4 +28,15 @@ struct RawImage {
 };
 std::vector<std::uint8_t> MakeIconFileFromRaw(const std::vector<RawImage>& images);
 
+// A .cur file: type 2, each entry's hot spot (x, y from the top left) in place of planes and
+// bit count.
+struct HotSpot {
+    unsigned x = 0, y = 0;
+};
+struct TestCursor {
+    TestImage image;
+    HotSpot hotSpot;
+};
+std::vector<std::uint8_t> MakeCursorFile(const std::vector<TestCursor>& cursors);
+
 }  // namespace zorvane::test

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 
@@ -14,6 +15,7 @@
 #include "controls/bg_box.h"
 #include "controls/focus_edge_scroll_bar.h"
 #include "support/icon_builder.h"
+#include "support/ne_builder.h"
 #include "support/test_support.h"
 #include "ui_test_support.h"
 
@@ -150,6 +152,41 @@ TEST(Document, AnIconFileIsOneCellListingEveryImage) {
     EXPECT_EQ(w->ListView1->rowCount(), 3);
     EXPECT_EQ(ListText(*w, 1, 1), "24px");
     EXPECT_EQ(ListText(*w, 2, 3), "32bit");
+}
+
+// What a file holds decides how it opens, whatever its name; the command line agrees.
+TEST(Document, FilesOpenByTheirContentAsOnTheCommandLine) {
+    struct Case {
+        const char* name;
+        std::vector<std::uint8_t> bytes;
+        int groups;
+        int firstGroupImages;
+    };
+    const auto pe = test::ReadFile(BuiltFixture("numbered.dll"));
+    const auto ne = test::NeFixtures()[2].module.bytes;  // an icon library: FOLDER, 5
+    const Case cases[] = {
+        {"shell.mun", pe, 3, 6},
+        {"library.icl", ne, 2, 1},
+        {"saver.scr", pe, 3, 6},
+        {"noextension", pe, 3, 6},
+        {"control.ocx", ne, 2, 1},
+        {"icon.dat", test::ReadFile(BuiltFixture("depths.ico")), 1, 6},
+        {"text.dll", {'h', 'i', '\n'}, 0, 0},
+    };
+    TempDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::WriteFile(dir / c.name, c.bytes);
+        const std::string path = (dir / c.name).string();
+        test::WindowUnderTest w;
+        w.Open(dir / c.name);
+        EXPECT_TRUE(w.messages.messages.empty());
+        EXPECT_EQ(w->DG->IconCount(), c.groups);
+        EXPECT_EQ(w->ListView1->rowCount(), c.firstGroupImages);
+        EXPECT_EQ(test::RunCli({"count", path}).out, std::to_string(c.groups) + "\n");
+        const auto listed = test::RunCli({"list", path, "0"});
+        EXPECT_EQ(std::count(listed.out.begin(), listed.out.end(), '\n'), c.firstGroupImages);
+    }
 }
 
 TEST(Document, CloseForgetsTheFileAndLeavesTheGroupStripEmpty) {
