@@ -25,6 +25,8 @@ TForm4::TForm4(QString systemFolder, QString programFilesFolder, QString listFol
       messages_(messages),
       counter_(IconCountOfFile) {
     setWindowTitle("ファイルリストを作成中");
+    // Above any modal picker, or its Cancel would be blocked like every other window.
+    setWindowModality(Qt::ApplicationModal);
     Label1 = new QLabel("対象ディレクトリから、アイコンを含むファイルを検索中です。しばらくお待ちください...", this);
     Label1->setWordWrap(true);
     Label3 = new QLabel(this);

@@ -1,7 +1,8 @@
 #pragma once
-// The list builder: a small always-on-top window that shows where the module walk is and
-// how many modules it found, with Cancel as the only way to stop it. It is what the walk
-// reports to, so the walk itself stays free of widgets.
+// The list builder: a small application-modal window that shows where the module walk is
+// and how many modules it found, with Cancel as the only way to stop it. While it is up it
+// alone takes input, so neither the main window nor a picker already on screen can start a
+// second build. It is what the walk reports to, so the walk itself stays free of widgets.
 
 #include <QDialog>
 #include <QString>

@@ -19,6 +19,7 @@
 #include "ui/module_picker.h"
 #include "ui/radio_group.h"
 #include "ui/version_dialog.h"
+#include "ui/window_placement.h"
 
 namespace zorvane {
 namespace {
@@ -74,8 +75,7 @@ void TForm1::LoadSettings() {
     const AppSettings s = LoadAppSettings(IniFile(folder + kSettingsFileName), folder);
     RecentFiles = s.recent;
     IconFolder = QString::fromStdString(s.iconFolder);
-    move(s.window.left, s.window.top);
-    resize(s.window.width, s.window.height);
+    PlaceOnScreen(*this, {s.window.left, s.window.top, s.window.width, s.window.height});
     // After the place, so that leaving the maximised state returns to it.
     if (s.window.maximized) setWindowState(windowState() | Qt::WindowMaximized);
     BackColor = s.backColor;
@@ -161,7 +161,13 @@ void TForm1::OpenPickedModule(const TForm3& picker) {
     if (module.isEmpty() || !QFileInfo(module).isFile()) return;
     const int group = picker.IconGrid1->CellToIndex(picker.IconGrid1->Col(), picker.IconGrid1->Row());
     OpenFile(module);
-    if (DG->ModuleName() == module) DG->SelectIndex(group);
+    if (DG->ModuleName() != module || DG->CellToIndex(DG->Col(), DG->Row()) == group) return;
+    // SelectIndex leaves group 0 alone, and the module already open keeps its cell: the
+    // first cell is made current here, so the main window ends with the group picked.
+    if (group == 0)
+        DG->ClickCell(0, 0);
+    else
+        DG->SelectIndex(group);
 }
 
 }  // namespace zorvane

@@ -8,40 +8,36 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QTreeWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "controls/auto_adjust_icon_grid.h"
 #include "app/app_settings.h"
+#include "controls/auto_adjust_icon_grid.h"
+#include "core/existing_files.h"
 #include "core/icon_file.h"
 #include "platform/file_io.h"
 #include "platform/ini_file.h"
-#include "ui/list_builder.h"
 #include "ui/hint.h"
+#include "ui/list_builder.h"
+#include "ui/module_list_model.h"
 #include "ui/radio_group.h"
 #include "ui/texts.h"
+#include "ui/window_placement.h"
 
 namespace zorvane {
 
 namespace {
 
-enum Column { kNameColumn = 0, kCountColumn = 1 };
+constexpr int kNameColumn = ModuleListModel::kNameColumn;
+constexpr std::size_t kProgressStride = 4096;
+
+int BarValue(std::size_t count) { return static_cast<int>(std::min<std::size_t>(count, INT32_MAX)); }
 
 const QStringList kKindCaptions = {"システムフォルダ内 *.DLL", "システムフォルダ内 *.CPL", "Program Files内　*.EXE",
                                    "Program Files内　*.DLL"};
 
 QString textOf(const char* text) { return QString::fromUtf8(text); }
-
-// Name column: without regard to case; count column: by value.
-bool rowBefore(int column, const ModuleListEntry& a, const ModuleListEntry& b) {
-    if (column == kCountColumn) {
-        const long long x = QString::fromStdString(a.count).toLongLong(),
-                        y = QString::fromStdString(b.count).toLongLong();
-        if (x != y) return x < y;
-    }
-    return QString::fromStdString(a.name).compare(QString::fromStdString(b.name), Qt::CaseInsensitive) < 0;
-}
 
 }  // namespace
 
@@ -67,21 +63,26 @@ void TForm3::BuildLayout() {
     RadioGroup1->SetItemIndex(0);
     connect(RadioGroup1, &TRadioGroup::clicked, this, &TForm3::RadioGroup1Click);
 
-    ListView1 = new QTreeWidget;
-    ListView1->setColumnCount(2);
-    ListView1->setHeaderLabels({"ファイル名", "数量"});
-    ListView1->headerItem()->setTextAlignment(kCountColumn, Qt::AlignRight | Qt::AlignVCenter);
-    ListView1->setRootIsDecorated(false);
-    ListView1->setUniformRowHeights(true);
+    ListModel1 = new ModuleListModel(this);
+    ListView1 = new QTableView;
+    ListView1->setModel(ListModel1);
+    ListView1->setShowGrid(true);
+    ListView1->setWordWrap(false);
+    ListView1->setCornerButtonEnabled(false);
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Rows of one height, so that the view never measures the rows it does not show.
+    ListView1->verticalHeader()->hide();
+    ListView1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    ListView1->verticalHeader()->setDefaultSectionSize(ListView1->fontMetrics().height() + 4);
+    ListView1->horizontalHeader()->setHighlightSections(false);
+    ListView1->horizontalHeader()->setSectionsClickable(true);
+    ListView1->horizontalHeader()->setSortIndicatorShown(false);
     ListView1->setColumnWidth(kNameColumn, 120);
-    ListView1->setColumnWidth(kCountColumn, 45);
-    ListView1->header()->setSectionsClickable(true);
-    ListView1->header()->setSortIndicatorShown(false);
-    connect(ListView1, &QTreeWidget::itemSelectionChanged, this, &TForm3::ListView1SelectItem);
-    connect(ListView1->header(), &QHeaderView::sectionClicked, this, &TForm3::ListView1ColumnClick);
+    ListView1->setColumnWidth(ModuleListModel::kCountColumn, 45);
+    connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TForm3::ListView1SelectItem);
+    connect(ListView1->horizontalHeader(), &QHeaderView::sectionClicked, this, &TForm3::ListView1ColumnClick);
     ListView1->viewport()->installEventFilter(this);
 
     IconGrid1 = new TAutoAdjustIconGrid;
@@ -132,8 +133,8 @@ void TForm3::BuildLayout() {
 
 void TForm3::FormCreate() {
     const PickerSettings s = LoadPickerSettings(IniFile((settingsFolder_ + kSettingsFileName).toStdString()));
-    resize(s.width, s.height);
-    Splitter1->setSizes({s.listWidth, std::max(1, s.width - s.listWidth)});
+    CentreOnScreen(*this, {s.width, s.height});
+    Splitter1->setSizes({s.listWidth, std::max(1, width() - s.listWidth)});
     ListView1->setColumnWidth(kNameColumn, s.columnWidth);
     ProgressBar1->setGeometry(200, 2, 120, 17);
 }
@@ -179,7 +180,8 @@ bool TForm3::MakeModuleList(const QString& listFileName, const QString& extensio
     setEnabled(false);
     bool written = false;
     {
-        // Its own window, so that disabling the picker leaves Cancel usable.
+        // Its own window, so that disabling the picker leaves Cancel usable; it is modal
+        // itself, so it stays reachable while the picker runs modally.
         TForm4 builder(systemFolder_, programFilesFolder_, settingsFolder_, messages_);
         builder.SetIconCounterForTesting(counter_);
         builder.show();
@@ -193,7 +195,7 @@ bool TForm3::MakeModuleList(const QString& listFileName, const QString& extensio
 }
 
 void TForm3::LoadList(const QString& listPath) {
-    ListView1->clear();
+    ListModel1->SetRows({});
     IconGrid1->CloseModule();
     sortColumn_ = -1;
     try {
@@ -207,29 +209,28 @@ void TForm3::LoadList(const QString& listPath) {
 }
 
 void TForm3::AddRows(const std::vector<ModuleListEntry>& entries) {
-    ListView1->setUpdatesEnabled(false);
     StatusBar1->showMessage("リストに展開中です...");
-    ProgressBar1->setRange(0, std::max<int>(1, static_cast<int>(std::min<std::size_t>(entries.size(), INT32_MAX))));
+    ProgressBar1->setRange(0, std::max(1, BarValue(entries.size())));
     ProgressBar1->setValue(0);
     ProgressBar1->show();
-    QList<QTreeWidgetItem*> rows;
+    std::vector<ModuleListModel::Row> rows;
+    rows.reserve(entries.size());
+    ExistingFiles files(moduleFolder_.toStdString());
     for (const ModuleListEntry& e : entries) {
-        const QString name = QString::fromStdString(e.name);
-        if (!QFileInfo(moduleFolder_ + name).isFile()) continue;
-        auto* row = new QTreeWidgetItem({name, QString::fromStdString(e.count)});
-        row->setTextAlignment(kCountColumn, Qt::AlignRight | Qt::AlignVCenter);
-        rows << row;
-        ProgressBar1->setValue(ProgressBar1->value() + 1);
+        if (!files.Contains(e.name)) continue;
+        rows.push_back({QString::fromStdString(e.name), QString::fromStdString(e.count)});
+        // Every row's step costs more than the row itself; the bar moves in strides.
+        if (rows.size() % kProgressStride == 0) ProgressBar1->setValue(BarValue(rows.size()));
     }
-    ListView1->addTopLevelItems(rows);
-    ListView1->setUpdatesEnabled(true);
+    ProgressBar1->setValue(BarValue(rows.size()));
+    // One reset for the whole list: the view lays out nothing row by row.
+    ListModel1->SetRows(std::move(rows));
 }
 
 void TForm3::SelectFirstRow() {
-    QTreeWidgetItem* first = ListView1->topLevelItem(0);
-    if (!first) return;
-    ListView1->setCurrentItem(first);
-    PreviewModule(first->text(kNameColumn));
+    if (ListModel1->rowCount() == 0) return;
+    ListView1->setCurrentIndex(ListModel1->index(0, kNameColumn));
+    PreviewModule(ListModel1->RowAt(0).name);
 }
 
 void TForm3::PreviewModule(const QString& name) {
@@ -239,30 +240,15 @@ void TForm3::PreviewModule(const QString& name) {
 }
 
 void TForm3::ListView1SelectItem() {
-    const QList<QTreeWidgetItem*> selected = ListView1->selectedItems();
-    if (!selected.isEmpty()) PreviewModule(selected.first()->text(kNameColumn));
+    const QModelIndexList selected = ListView1->selectionModel()->selectedRows();
+    if (!selected.isEmpty()) PreviewModule(ListModel1->RowAt(selected.first().row()).name);
 }
 
 void TForm3::ListView1ColumnClick(int column) {
-    const int count = ListView1->topLevelItemCount();
-    if (count == 0) return;
+    if (ListModel1->rowCount() == 0) return;
     sortDescending_ = column == sortColumn_ ? !sortDescending_ : false;
     sortColumn_ = column;
-    std::vector<ModuleListEntry> rows;
-    for (int i = 0; i < count; ++i) {
-        const QTreeWidgetItem* item = ListView1->topLevelItem(i);
-        rows.push_back({item->text(kNameColumn).toStdString(), item->text(kCountColumn).toStdString()});
-    }
-    std::stable_sort(rows.begin(), rows.end(), [&](const ModuleListEntry& a, const ModuleListEntry& b) {
-        return sortDescending_ ? rowBefore(column, b, a) : rowBefore(column, a, b);
-    });
-    const QSignalBlocker quiet(ListView1);
-    for (int i = 0; i < count; ++i) {
-        QTreeWidgetItem* item = ListView1->topLevelItem(i);
-        item->setText(kNameColumn, QString::fromStdString(rows[static_cast<std::size_t>(i)].name));
-        item->setText(kCountColumn, QString::fromStdString(rows[static_cast<std::size_t>(i)].count));
-    }
-    ListView1->clearSelection();
+    ListModel1->SortBy(column, sortDescending_);
     SelectFirstRow();
 }
 

@@ -14,11 +14,11 @@ class QProgressBar;
 class QPushButton;
 class QSplitter;
 class QStatusBar;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTableView;
 
 namespace zorvane {
 
+class ModuleListModel;
 class TAutoAdjustIconGrid;
 class TRadioGroup;
 
@@ -43,7 +43,8 @@ public:
     const QString& ModuleFolder() const { return moduleFolder_; }
 
     TRadioGroup* RadioGroup1;
-    QTreeWidget* ListView1;
+    QTableView* ListView1;  // shows ListModel1
+    ModuleListModel* ListModel1;
     QSplitter* Splitter1;
     TAutoAdjustIconGrid* IconGrid1;
     QPushButton* BitBtn1;

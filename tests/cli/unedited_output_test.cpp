@@ -73,6 +73,14 @@ TEST(CliUnedited, AnImageThePngReaderRefusesIsCopiedAndTheRestSavedAsUsual) {
     EXPECT_EQ(ImageBytes(saved, 1), damaged);
     EXPECT_NE(ImageBytes(saved, 0), bmp) << "the other image is edited as usual";
     EXPECT_EQ(ImageBytes(Output({"image", file, "0", "1", out, "--hue", "40"}, out), 0), damaged);
+    // The hue series saves through the same code, group and single image alike.
+    for (const char* format : {"icon", "single"}) {
+        TempDir series;
+        ASSERT_EQ(
+            RunCli({"hues", file, "0", "1", series.path().string(), "--format", format, "--step", "180"}).exitCode, 0);
+        const auto second = ReadFile(series / "damaged-0-1-1.ico");
+        EXPECT_EQ(ImageBytes(second, std::string(format) == "icon" ? 1 : 0), damaged) << format;
+    }
 
     // A picture of it cannot be made: that stays an error of its own.
     const auto picture = RunCli({"image", file, "0", "1", (dir / "x.png").string(), "--hue", "40"});

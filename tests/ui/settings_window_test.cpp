@@ -48,12 +48,7 @@ struct SixModules {
 
 // Closes the window (writing its settings) and starts a new one on the same settings,
 // after replacing them with settingsText when given.
-void Restart(test::WindowUnderTest& w, const std::string& settingsText = "") {
-    w.form.reset();
-    if (!settingsText.empty()) test::WriteText(w.settingsFolder / "Set.ini", settingsText);
-    SetSettingsFolderForTesting(w.settingsFolder.path().string());
-    w.form = std::make_unique<TForm1>(Form1Services{&w.dialogs, &w.messages, &w.errors, &w.saveDialogs});
-}
+void Restart(test::WindowUnderTest& w, const std::string& settingsText = "") { w.Restart(settingsText); }
 
 TEST(SettingsWindow, AFirstRunStartsWithDefaultsAndEmptyRecentMenus) {
     test::WindowUnderTest w;

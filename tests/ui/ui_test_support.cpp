@@ -23,6 +23,13 @@ void WindowUnderTest::Open(const std::filesystem::path& path) {
     form->ActionOpen->trigger();
 }
 
+void WindowUnderTest::Restart(const std::string& settingsText) {
+    form.reset();
+    if (!settingsText.empty()) WriteText(settingsFolder / "Set.ini", settingsText);
+    SetSettingsFolderForTesting(settingsFolder.path().string());
+    form = std::make_unique<TForm1>(Form1Services{&dialogs, &messages, &errors, &saveDialogs});
+}
+
 QString ListText(const TForm1& form, int row, int column) {
     const QTableWidgetItem* item = form.ListView1->item(row, column);
     return item ? item->text() : QString();

@@ -61,6 +61,9 @@ struct WindowUnderTest {
     TForm1* operator->() { return form.get(); }
     // Opens a path the way the open dialog does.
     void Open(const std::filesystem::path& path);
+    // Closes the window (writing its settings) and starts a new one on the same settings,
+    // after replacing them with settingsText when given.
+    void Restart(const std::string& settingsText = "");
 };
 
 // The text of list cell (row, column).
