@@ -1,5 +1,7 @@
 #include "controls/auto_adjust_icon_grid.h"
 
+#include <algorithm>
+
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -86,6 +88,7 @@ void TAutoAdjustIconGrid::ClickCell(int col, int row) { MoveTo(col, row); }
 
 void TAutoAdjustIconGrid::CloseModule() {
     moduleName_.clear();
+    UpdateScrollRange();
     viewport()->update();
 }
 
@@ -115,13 +118,17 @@ void TAutoAdjustIconGrid::AdjustLayout() {
 
 void TAutoAdjustIconGrid::UpdateScrollRange() {
     const QSize view = viewport()->size();
-    verticalScrollBar()->setRange(0, std::max(0, rowCount_ * cellHeight_ - view.height()));
+    // An empty grid has nothing to scroll to, whatever layout its last file left.
+    const bool empty = moduleName_.isEmpty();
+    verticalScrollBar()->setRange(0, empty ? 0 : std::max(0, rowCount_ * cellHeight_ - view.height()));
     verticalScrollBar()->setPageStep(std::max(cellHeight_, view.height()));
-    horizontalScrollBar()->setRange(0, std::max(0, colCount_ * cellWidth_ - view.width()));
+    horizontalScrollBar()->setRange(0, empty ? 0 : std::max(0, colCount_ * cellWidth_ - view.width()));
     horizontalScrollBar()->setPageStep(std::max(cellWidth_, view.width()));
 }
 
 void TAutoAdjustIconGrid::MoveTo(int col, int row) {
+    // Without a file no cell can be chosen.
+    if (moduleName_.isEmpty()) return;
     if (col < 0 || row < 0 || col >= colCount_ || row >= rowCount_) return;
     col_ = col;
     row_ = row;
@@ -156,8 +163,9 @@ void TAutoAdjustIconGrid::paintEvent(QPaintEvent* event) {
 }
 
 void TAutoAdjustIconGrid::PaintCell(QPainter& p, int col, int row, const QRect& cell) {
-    if (col == col_ && row == row_) p.fillRect(cell, palette().color(QPalette::Highlight));
+    // Without a file there is no current icon to mark.
     if (moduleName_.isEmpty()) return;
+    if (col == col_ && row == row_) p.fillRect(cell, palette().color(QPalette::Highlight));
     const int index = CellToIndex(col, row);
     if (index >= iconCount_) return;
     // Drawn afresh on every paint: the core extracts quickly enough for a page of cells.
@@ -179,14 +187,33 @@ void TAutoAdjustIconGrid::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) ClickCell(at.x() / cellWidth_, at.y() / cellHeight_);
 }
 
-void TAutoAdjustIconGrid::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Left: MoveTo(col_ - 1, row_); break;
-    case Qt::Key_Right: MoveTo(col_ + 1, row_); break;
-    case Qt::Key_Up: MoveTo(col_, row_ - 1); break;
-    case Qt::Key_Down: MoveTo(col_, row_ + 1); break;
-    default: QAbstractScrollArea::keyPressEvent(event);
+QPoint TAutoAdjustIconGrid::KeyTarget(int key, Qt::KeyboardModifiers modifiers) const {
+    const bool ctrl = modifiers & Qt::ControlModifier;
+    const int page = std::max(1, viewport()->height() / cellHeight_);
+    QPoint to(col_, row_);
+    switch (key) {
+    case Qt::Key_Left: to.rx() -= 1; break;
+    case Qt::Key_Right: to.rx() += 1; break;
+    case Qt::Key_Up: to.ry() -= 1; break;
+    case Qt::Key_Down: to.ry() += 1; break;
+    case Qt::Key_PageUp: to.ry() -= page; break;
+    case Qt::Key_PageDown: to.ry() += page; break;
+    case Qt::Key_Home: to = QPoint(0, ctrl ? 0 : row_); break;
+    case Qt::Key_End: to = QPoint(colCount_ - 1, ctrl ? rowCount_ - 1 : row_); break;
+    default: return to;
     }
+    // The page keys stop at the first and last row; the arrows do not wrap.
+    if (key == Qt::Key_PageUp || key == Qt::Key_PageDown) to.setY(std::clamp(to.y(), 0, rowCount_ - 1));
+    return to;
+}
+
+void TAutoAdjustIconGrid::keyPressEvent(QKeyEvent* event) {
+    const QPoint to = KeyTarget(event->key(), event->modifiers());
+    if (to == QPoint(col_, row_)) {
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    MoveTo(to.x(), to.y());
 }
 
 void TAutoAdjustIconGrid::scrollContentsBy(int, int) { viewport()->update(); }

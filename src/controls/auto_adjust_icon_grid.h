@@ -4,6 +4,7 @@
 
 #include <QAbstractScrollArea>
 #include <QColor>
+#include <QPoint>
 #include <QString>
 
 namespace zorvane {
@@ -52,6 +53,10 @@ public:
     // Forgets the module; count and layout stay, the cells are drawn empty.
     void CloseModule();
     void AdjustLayout();
+    // The cell a key moves the current cell to, as in any grid: arrows by one, page keys by
+    // the rows in view, Home and End to the ends of the row, with Ctrl to the first and last
+    // cell. The current cell itself for other keys and at the edges.
+    QPoint KeyTarget(int key, Qt::KeyboardModifiers modifiers) const;
 
     // Replaces where the icons come from (the icon core by default; not owned).
     void SetIconSource(GridIconSource* source) { source_ = source; }

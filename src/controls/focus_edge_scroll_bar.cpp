@@ -28,6 +28,20 @@ void AddSegment(std::vector<QPoint>& out, QPoint a, QPoint b) {
 
 }  // namespace
 
+std::optional<QAbstractSlider::SliderAction> TFocusEdgeScrollBar::KeyAction(int key) {
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Up: return SliderSingleStepSub;
+    case Qt::Key_Right:
+    case Qt::Key_Down: return SliderSingleStepAdd;
+    case Qt::Key_PageUp: return SliderPageStepSub;
+    case Qt::Key_PageDown: return SliderPageStepAdd;
+    case Qt::Key_Home: return SliderToMinimum;
+    case Qt::Key_End: return SliderToMaximum;
+    default: return std::nullopt;
+    }
+}
+
 TFocusEdgeScrollBar::TFocusEdgeScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
     resize(175, 17);
     setPageStep(10);
@@ -95,6 +109,18 @@ void TFocusEdgeScrollBar::mousePressEvent(QMouseEvent* event) {
 void TFocusEdgeScrollBar::mouseReleaseEvent(QMouseEvent* event) {
     QScrollBar::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton) EndScroll();
+}
+
+void TFocusEdgeScrollBar::keyPressEvent(QKeyEvent* event) {
+    // Qt's scroll bars step the other way for Left and Right; these keys move the bar as
+    // its arrow buttons do.
+    const std::optional<SliderAction> action = KeyAction(event->key());
+    if (!action) {
+        QScrollBar::keyPressEvent(event);
+        return;
+    }
+    triggerAction(*action);
+    event->accept();
 }
 
 void TFocusEdgeScrollBar::keyReleaseEvent(QKeyEvent* event) {

@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QScrollBar>
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "bitmap/bitmap.h"
@@ -48,6 +49,10 @@ public:
     // a user action redraw the brackets, focused or not.
     void HandleScrollCode(int code);
 
+    // The step a key makes: Left and Up one down, Right and Down one up, the page keys ten,
+    // Home and End to the ends; nothing for other keys.
+    static std::optional<SliderAction> KeyAction(int key);
+
 signals:
     // Every user action on the bar, after the position changed; SB_ENDSCROLL closes it.
     void Scrolled(int code);
@@ -58,6 +63,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:

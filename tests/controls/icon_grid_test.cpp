@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
+#include <QScrollBar>
 
 #include "controls/auto_adjust_icon_grid.h"
 #include "controls/grid_icon_source.h"
@@ -154,6 +157,75 @@ TEST_F(IconGridTest, DrawsOnlyCellsThatHoldAnIcon) {
     grid->CloseModule();
     grid->grab();
     EXPECT_TRUE(icons->drawn.empty());
+}
+
+TEST_F(IconGridTest, KeysMoveTheCurrentCellAsInAnyGrid) {
+    // 10 columns, 10 rows (95 icons), three rows in view.
+    auto grid = MakeGrid(17 + 10 * 40, 3 * 40 + 20, 95);
+    grid->show();
+    QApplication::processEvents();
+    ASSERT_EQ(grid->viewport()->height() / 40, 3);
+    struct Case {
+        QPoint from;
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        QPoint to;
+    };
+    const Case cases[] = {
+        {{4, 5}, Qt::Key_Home, Qt::NoModifier, {0, 5}},
+        {{4, 5}, Qt::Key_End, Qt::NoModifier, {9, 5}},
+        {{4, 5}, Qt::Key_Home, Qt::ControlModifier, {0, 0}},
+        {{4, 5}, Qt::Key_End, Qt::ControlModifier, {9, 9}},  // past the last icon, as any cell
+        {{4, 5}, Qt::Key_PageUp, Qt::NoModifier, {4, 2}},
+        {{4, 5}, Qt::Key_PageDown, Qt::NoModifier, {4, 8}},
+        {{4, 1}, Qt::Key_PageUp, Qt::NoModifier, {4, 0}},
+        {{4, 8}, Qt::Key_PageDown, Qt::NoModifier, {4, 9}},
+        {{4, 5}, Qt::Key_Left, Qt::NoModifier, {3, 5}},
+        {{4, 5}, Qt::Key_Down, Qt::NoModifier, {4, 6}},
+        {{0, 5}, Qt::Key_Left, Qt::NoModifier, {0, 5}},  // the arrows do not wrap
+        {{0, 5}, Qt::Key_Home, Qt::NoModifier, {0, 5}},
+        {{4, 0}, Qt::Key_PageUp, Qt::NoModifier, {4, 0}},
+    };
+    SelectionLog log(*grid);
+    for (const Case& c : cases) {
+        grid->ClickCell(c.from.x(), c.from.y());
+        log.cells.clear();
+        QKeyEvent press(QEvent::KeyPress, c.key, c.modifiers);
+        QApplication::sendEvent(grid.get(), &press);
+        EXPECT_EQ(QPoint(grid->Col(), grid->Row()), c.to)
+            << "key " << c.key << " from " << c.from.x() << "," << c.from.y();
+        // A key that leaves the cell where it is selects nothing again.
+        EXPECT_EQ(log.cells.size(), c.to == c.from ? 0u : 1u);
+    }
+}
+
+TEST_F(IconGridTest, AnEmptyGridMarksNoCellScrollsNowhereAndTakesNoClicks) {
+    auto grid = MakeGrid(446, 200, 95);
+    grid->show();
+    ASSERT_GT(grid->verticalScrollBar()->maximum(), 0);
+    const QRgb highlight = grid->palette().color(QPalette::Highlight).rgb();
+    auto marked = [&] {
+        const QImage shot = grid->viewport()->grab().toImage();
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                if (shot.pixel(x, y) == highlight) return true;
+        return false;
+    };
+    ASSERT_TRUE(marked());
+    grid->CloseModule();
+    QApplication::processEvents();
+    EXPECT_FALSE(marked());
+    EXPECT_EQ(grid->verticalScrollBar()->maximum(), 0);
+    EXPECT_FALSE(grid->verticalScrollBar()->isVisible());
+    SelectionLog log(*grid);
+    grid->ClickCell(1, 1);
+    EXPECT_TRUE(log.cells.empty());
+
+    TAutoAdjustIconGrid fresh;
+    fresh.resize(446, 30);
+    fresh.show();
+    QApplication::processEvents();
+    EXPECT_FALSE(fresh.verticalScrollBar()->isVisible());
 }
 
 }  // namespace
