@@ -4,7 +4,7 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-translations-l10n zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic
   binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 icoutils pngcheck python3 python3-pil giflib-tools imagemagick
   bc time clang-format git

@@ -1,5 +1,8 @@
 #include "app/app_settings.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "platform/color_text.h"
 #include "platform/folders.h"
 
@@ -19,6 +22,13 @@ AppSettings DefaultAppSettings(const std::string& settingsFolder) {
     AppSettings s;
     s.iconFolder = settingsFolder + kDefaultIconFolderName;
     return s;
+}
+
+void CreateDefaultIconFolder(const AppSettings& settings, const std::string& settingsFolder) {
+    if (settings.iconFolder != DefaultAppSettings(settingsFolder).iconFolder) return;
+    // A folder that cannot be made is reported by the save that needs it.
+    std::error_code ignored;
+    std::filesystem::create_directory(settings.iconFolder, ignored);
 }
 
 AppSettings LoadAppSettings(const IniFile& ini, const std::string& settingsFolder) {

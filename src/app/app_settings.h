@@ -34,6 +34,10 @@ AppSettings DefaultAppSettings(const std::string& settingsFolder);
 // Missing keys take their defaults; a grid colour that reads as no colour at all is white,
 // so a damaged value never stops the start-up.
 AppSettings LoadAppSettings(const IniFile& ini, const std::string& settingsFolder);
+// Makes the default icon folder when it is missing, so that the first save of a fresh
+// install has somewhere to go. A folder the user chose is never made: if it has vanished,
+// the save says so.
+void CreateDefaultIconFolder(const AppSettings& settings, const std::string& settingsFolder);
 // Writes every key, empty recent entries too; the caller then calls ini.UpdateFile().
 void StoreAppSettings(IniFile& ini, const AppSettings& settings);
 

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "controls/file_dialog_fit.h"
 #include "platform/shell_link.h"
 
 namespace zorvane {
@@ -73,6 +74,7 @@ std::optional<QString> TSelectFolder::RunDialog(const Request& request) const {
         dialog.selectFile(preselect.absoluteFilePath());
     }
     dialog.resize(dialog.sizeHint());
+    FitFileDialogColumns(dialog, dialog.width());
     if (!request.newStyle) dialog.setFixedSize(dialog.size());
     if (QScreen* screen = ScreenForDialog(parent()))
         dialog.move(FolderDialogPosition(screen->geometry(), dialog.frameGeometry().size()));

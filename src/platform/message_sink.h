@@ -8,7 +8,8 @@
 
 namespace zorvane {
 
-enum class MessageKind { Warning, Error, Information, Confirmation };
+// Plain: no icon, under the application title.
+enum class MessageKind { Warning, Error, Information, Confirmation, Plain };
 
 class MessageSink {
 public:

@@ -1,17 +1,20 @@
 #include "ui/main_window.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTableWidget>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 #include "controls/auto_adjust_icon_grid.h"
@@ -63,14 +66,26 @@ void TForm1::FormCreate() {
     BuildMenus();
     BuildToolBar();
     ConnectCommands();
+    // Sees the hints of the window's controls before they reach the hint bar.
+    QApplication::instance()->installEventFilter(this);
     InstallSaveCommands();
     InstallSettingsCommands();
-    resize(720, 500);
+    FitMinimumSize();
     LoadSettings();
     RebuildRecentMenus();
     SystemFolder = QString::fromStdString(zorvane::SystemFolder());
     ProgramFilesFolder = QString::fromStdString(zorvane::ProgramFilesFolder());
     ActionSaveUpdate();
+}
+
+void TForm1::FitMinimumSize() {
+    // At its smallest the window still shows every control and one row of the grid; the
+    // preview area takes what is left.
+    DG->setMinimumHeight(DG->DefaultRowHeight() + 2 * DG->frameWidth());
+    const QSize laidOut = layout()->totalMinimumSize();
+    int width = std::max(laidOut.width(), menuBar()->sizeHint().width());
+    if (auto* bar = findChild<QToolBar*>()) width = std::max(width, bar->sizeHint().width());
+    setMinimumSize(width, laidOut.height());
 }
 
 void TForm1::FormDestroy() { SaveSettings(); }
@@ -92,6 +107,8 @@ QWidget* TForm1::BuildPreviewArea() {
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     SBInfo = MakeStrip(QString(), area);
+    // A long information line is cut rather than widening the window.
+    SBInfo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     SetHint(SBInfo, "選択されているアイコンサイズ・色数の情報を表示する領域です。");
     column->addWidget(SBInfo);
 
@@ -213,7 +230,26 @@ QWidget* TForm1::BuildToolbox() {
 
 void TForm1::ReportError(const std::string& text) { services_.errors->report(text); }
 
+void TForm1::ResizeOuter(const QSize& outer) {
+    outerSize_ = outer;
+    const QSize frame = frameGeometry().size() - size();
+    resize(outer - frame);
+    // The frame is known once the window manager has framed the window; until then the
+    // size waits to be corrected.
+    outerSizePending_ = frame.isNull();
+}
+
+void TForm1::ApplyPendingOuterSize() {
+    if (!outerSizePending_ || !isVisible() || isMaximized() || isFullScreen()) return;
+    const QSize frame = frameGeometry().size() - size();
+    if (frame.isNull()) return;
+    outerSizePending_ = false;
+    resize(outerSize_ - frame);
+}
+
 bool TForm1::event(QEvent* event) {
+    if (event->type() == QEvent::Move || event->type() == QEvent::Resize || event->type() == QEvent::Show)
+        ApplyPendingOuterSize();
     if (event->type() == QEvent::StatusTip) {
         ShowHoverHint(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
@@ -222,6 +258,11 @@ bool TForm1::event(QEvent* event) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    // Only an enabled control under the pointer puts its hint into the hint bar.
+    if (event->type() == QEvent::StatusTip && watched->isWidgetType()) {
+        const auto* widget = static_cast<const QWidget*>(watched);
+        if (!widget->isEnabled() && widget->window() == this) return true;
+    }
     if (ImgBox && watched == ImgBox->viewport() && event->type() == QEvent::Resize)
         Guarded([this] { ComboZoomChange(); });
     return QMainWindow::eventFilter(watched, event);

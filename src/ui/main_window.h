@@ -117,8 +117,11 @@ public:
     void H2Click();
     // Opens the module the picker closed on and selects the group of its current cell.
     void OpenPickedModule(const TForm3& picker);
-    // Opens an address in the default browser (tests replace it).
+    // Opens an address in the default browser; false when no browser can be started (tests
+    // replace it). A browser that gives up later reports through ReportNoBrowser.
     std::function<bool(const QUrl&)> OpenUrl;
+    // The error naming the address that could not be opened.
+    void ReportNoBrowser(const QUrl& url);
 
     // --- Document state ---
     TIconStream IconStream;
@@ -204,6 +207,10 @@ private:
     void ConnectCommands();
     void OnTriggered(QAction* action, void (TForm1::*handler)());
     void ReportError(const std::string& text);
+    // Sizes the window so that its outer size, frame included, is outer.
+    void ResizeOuter(const QSize& outer);
+    void ApplyPendingOuterSize();
+    void FitMinimumSize();
 
     // Document helpers (main_window_document.cpp).
     void ListGroup();
@@ -224,6 +231,8 @@ private:
     void OpenSelectModuleListClick(int kind);
 
     Form1Services services_;
+    QSize outerSize_;
+    bool outerSizePending_ = false;
 };
 
 }  // namespace zorvane

@@ -24,9 +24,13 @@ QAction* MakeCommand(QObject* owner, const QString& caption, const QString& hint
     return action;
 }
 
-// A menu item with its own caption that runs a command and follows its enabling.
+// A menu item with its own caption that runs a command and follows its enabling. The
+// command's own key is shown beside the caption, but stays the command's: a second
+// shortcut for the same key would make both dead.
 QAction* MenuItemFor(QMenu* menu, QAction* command, const QString& caption, const QKeySequence& key = {}) {
-    QAction* item = menu->addAction(caption);
+    const QKeySequence shown = command->shortcut();
+    QAction* item = menu->addAction(
+        key.isEmpty() && !shown.isEmpty() ? caption + '\t' + shown.toString(QKeySequence::NativeText) : caption);
     item->setStatusTip(command->statusTip());
     if (!key.isEmpty()) item->setShortcut(key);
     QObject::connect(item, &QAction::triggered, command, &QAction::trigger);

@@ -1,7 +1,6 @@
 // Settings, recent files, dropped files, the about box, the home page and the module
 // picker hook in here.
 
-#include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -15,6 +14,7 @@
 #include "platform/file_io.h"
 #include "platform/folders.h"
 #include "platform/shell_link.h"
+#include "ui/browser_launch.h"
 #include "ui/main_window.h"
 #include "ui/module_picker.h"
 #include "ui/radio_group.h"
@@ -67,7 +67,7 @@ void TForm1::InstallSettingsCommands() {
     installEventFilter(new DropTarget(this));
     OnTriggered(VersionItem, &TForm1::V1Click);
     OnTriggered(HomePageItem, &TForm1::H2Click);
-    OpenUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    OpenUrl = [this](const QUrl& url) { return StartBrowser(url, this, [this, url] { ReportNoBrowser(url); }); };
 }
 
 void TForm1::LoadSettings() {
@@ -75,7 +75,10 @@ void TForm1::LoadSettings() {
     const AppSettings s = LoadAppSettings(IniFile(folder + kSettingsFileName), folder);
     RecentFiles = s.recent;
     IconFolder = QString::fromStdString(s.iconFolder);
+    CreateDefaultIconFolder(s, folder);
     PlaceOnScreen(*this, {s.window.left, s.window.top, s.window.width, s.window.height});
+    // The stored size is the outer one, frame included.
+    ResizeOuter(size());
     // After the place, so that leaving the maximised state returns to it.
     if (s.window.maximized) setWindowState(windowState() | Qt::WindowMaximized);
     BackColor = s.backColor;
@@ -86,7 +89,8 @@ void TForm1::SaveSettings() {
     const std::string folder = SettingsFolder();
     AppSettings s = DefaultAppSettings(folder);
     s.recent = RecentFiles;
-    s.window = {isMaximized(), x(), y(), width(), height()};
+    const QRect outer = frameGeometry();
+    s.window = {isMaximized(), outer.x(), outer.y(), outer.width(), outer.height()};
     s.iconFolder = IconFolder.toStdString();
     // A system colour stays a system colour as long as the user kept it.
     const std::int32_t shown = FromQColor(DG->Color());
@@ -101,6 +105,8 @@ void TForm1::SaveSettings() {
 }
 
 void TForm1::RebuildRecentMenus() {
+    // An empty submenu that was hovered once never opened again, so it opens only with entries.
+    RecentMenu->menuAction()->setEnabled(RecentFiles.MenuItems().size() > 0);
     for (QMenu* menu : {RecentMenu, RecentPopup}) {
         menu->clear();
         for (const auto& item : RecentFiles.MenuItems()) {
@@ -119,8 +125,7 @@ void TForm1::OpenRecentFile(int index) {
 
 void TForm1::WMDropFiles(const QStringList& paths) {
     if (paths.size() >= 2) {
-        // A plain box under the application title.
-        services_.errors->report("ドロップするファイルは１個にしてください。");
+        services_.messages->show(MessageKind::Plain, "ドロップするファイルは１個にしてください。");
         return;
     }
     if (paths.isEmpty()) return;
@@ -145,7 +150,11 @@ void TForm1::ShowVersionDialog() {
 void TForm1::H2Click() {
     if (services_.messages->show(MessageKind::Confirmation,
                                  "インターネットに接続して、ホームページに移動します。\r\nよろしいですか？"))
-        OpenUrl(kHomePage);
+        if (!OpenUrl(kHomePage)) ReportNoBrowser(kHomePage);
+}
+
+void TForm1::ReportNoBrowser(const QUrl& url) {
+    services_.messages->show(MessageKind::Error, "ブラウザを起動できませんでした。\r\n" + url.toString().toStdString());
 }
 
 void TForm1::OpenSelectModuleListClick(int kind) {

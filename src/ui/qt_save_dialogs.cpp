@@ -3,8 +3,10 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include "controls/file_dialog_fit.h"
 #include "ui/name_filters.h"
 #include "ui/picture_preview.h"
+#include "ui/qt_file_dialogs.h"
 #include "ui/save_dialogs.h"
 
 namespace zorvane {
@@ -39,19 +41,10 @@ class QtDialogsForSaving : public SaveDialogs {
 public:
     bool ExecutePictureSave(QWidget* parent, PictureSaveDialogState& state) override {
         QFileDialog dialog(parent);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        // Qt's own dialog, so that the preview can sit beside the list.
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
-        const QStringList filters = QtNameFilters(kPictureSaveFilter);
-        dialog.setNameFilters(filters);
-        if (state.FilterIndex >= 1 && state.FilterIndex <= filters.size())
-            dialog.selectNameFilter(filters[state.FilterIndex - 1]);
-        dialog.setDefaultSuffix(state.DefaultExt);
-        dialog.selectFile(state.FileName);
-        AddPreview(dialog);
+        PreparePictureSaveDialog(dialog, state);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
         state.FileName = dialog.selectedFiles().first();
-        if (const auto chosen = filters.indexOf(dialog.selectedNameFilter()); chosen >= 0)
+        if (const auto chosen = dialog.nameFilters().indexOf(dialog.selectedNameFilter()); chosen >= 0)
             state.FilterIndex = static_cast<int>(chosen) + 1;
         return true;
     }
@@ -60,6 +53,22 @@ public:
 };
 
 }  // namespace
+
+void PreparePictureSaveDialog(QFileDialog& dialog, const PictureSaveDialogState& state) {
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // Qt's own dialog, so that the preview can sit beside the list.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // The filter names already show their patterns.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    const QStringList filters = QtNameFilters(kPictureSaveFilter);
+    dialog.setNameFilters(filters);
+    if (state.FilterIndex >= 1 && state.FilterIndex <= filters.size())
+        dialog.selectNameFilter(filters[state.FilterIndex - 1]);
+    dialog.setDefaultSuffix(state.DefaultExt);
+    dialog.selectFile(state.FileName);
+    AddPreview(dialog);
+    FitFileDialogColumns(dialog, kDialogWidth + kPreviewSize);
+}
 
 SaveDialogs& QtSaveDialogs() {
     static QtDialogsForSaving dialogs;

@@ -56,8 +56,14 @@ TEST(SettingsWindow, AFirstRunStartsWithDefaultsAndEmptyRecentMenus) {
     EXPECT_TRUE(w->RecentPopup->actions().isEmpty());
     EXPECT_EQ(w->DG->Color(), QColor(255, 255, 255));
     EXPECT_EQ(w->IconFolder.toStdString(), w.settingsFolder.path().string() + "/Icons");
+    // The default folder is made so the first save succeeds; one the user chose is not.
+    EXPECT_TRUE(fs::is_directory(w.settingsFolder / "Icons"));
     w.form.reset();
     EXPECT_TRUE(fs::exists(w.settingsFolder / "Set.ini"));
+    const fs::path chosen = w.settingsFolder / "chosen";
+    Restart(w, "[SET]\nICONDIR=" + chosen.string() + "\n");
+    EXPECT_EQ(w->IconFolder.toStdString(), chosen.string());
+    EXPECT_FALSE(fs::exists(chosen));
 }
 
 TEST(SettingsWindow, RecentFilesFillBothMenusAndSurviveARestart) {
@@ -136,8 +142,9 @@ TEST(SettingsWindow, DropsOpenOneFileOrAShortcutsTargetAndRefuseTheRest) {
     fs::copy_file(BuiltFixture("mixed.dll"), dir / "drive_c/Apps/target.dll");
 
     Drop(*w, {BuiltFixture("numbered.dll"), BuiltFixture("mixed.dll")});
-    ASSERT_EQ(w.errors.reports.size(), 1u);
-    EXPECT_EQ(w.errors.reports[0], "ドロップするファイルは１個にしてください。");
+    ASSERT_EQ(w.messages.messages.size(), 1u);
+    EXPECT_EQ(w.messages.messages[0].kind, MessageKind::Plain);
+    EXPECT_EQ(w.messages.messages[0].text, "ドロップするファイルは１個にしてください。");
     EXPECT_TRUE(w->DG->ModuleName().isEmpty());
 
     test::ShellLinkSpec local;
@@ -184,6 +191,14 @@ TEST(SettingsWindow, TheHomePageOpensOnlyAfterConfirmation) {
     w->HomePageItem->trigger();
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0].scheme(), "https");
+    EXPECT_EQ(w.messages.messages.size(), 1u);
+
+    // No browser to start: an error naming the address.
+    w->OpenUrl = [](const QUrl&) { return false; };
+    w->HomePageItem->trigger();
+    ASSERT_EQ(w.messages.messages.size(), 3u);
+    EXPECT_EQ(w.messages.messages[2].kind, MessageKind::Error);
+    EXPECT_NE(w.messages.messages[2].text.find(opened[0].toString().toStdString()), std::string::npos);
 }
 
 TEST(VersionDialog, TheLatticeAlternatesItsTwoColoursAndStopsAtTheEdge) {
