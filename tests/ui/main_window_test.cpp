@@ -158,7 +158,7 @@ TEST(MainWindow, TheOuterSizeIsTheStoredSizeAndNoControlIsCutWhenSmall) {
 }
 
 TEST(MessageBoxes, EachKindHasItsIconCaptionAndButtonsAndBreaksOnlyAtItsLineBreaks) {
-    test::EnsureQtApp();
+    const test::WindowUnderTest w;  // sets the application title
     const struct {
         MessageKind kind;
         QMessageBox::Icon icon;
