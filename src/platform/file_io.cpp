@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -111,6 +112,23 @@ void RenameOver(const std::string& tmpPath, const std::string& path) {
     }
 }
 
+// Writes bytes to an unnamed file in path's folder, then gives it path's name: the file
+// appears complete or not at all, and as it replaces nothing it needs no flush first.
+// False, with nothing left behind, when path exists already or the folder or file system
+// cannot do this; the caller then takes the way through a named temporary file.
+bool CreateByLinking(const std::string& path, std::span<const std::uint8_t> bytes) {
+    std::string folder = std::filesystem::path(path).parent_path().string();
+    if (folder.empty()) folder = ".";
+    Fd fd(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+    if (fd.get() < 0) return false;
+    const int err = writeAll(fd.get(), bytes);
+    if (err != 0) throw createError(path, err);
+    const std::string self = "/proc/self/fd/" + std::to_string(fd.get());
+    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0) return true;
+    if (errno == EEXIST) return false;
+    return ::linkat(fd.get(), "", AT_FDCWD, path.c_str(), AT_EMPTY_PATH) == 0;
+}
+
 // Flushes every file of the file system that holds path; false when that fails.
 bool SyncFileSystemOf(const std::string& path) {
     Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
@@ -121,6 +139,7 @@ bool SyncFileSystemOf(const std::string& path) {
 
 void WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes) {
     beforeCreate(path);
+    if (CreateByLinking(path, bytes)) return;
     RenameOver(WriteTemporary(path, bytes, true), path);
 }
 

@@ -23,7 +23,8 @@ public:
 
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
 
-// Writes to a temporary file beside path, flushes it, then renames it over path.
+// A new file is written unnamed and linked under path once complete; a file that exists is
+// replaced by a temporary file beside it, flushed, then renamed over it.
 void WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes);
 
 // Several files written at once with at most one flush to disk, for commands that write

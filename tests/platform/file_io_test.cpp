@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "platform/file_io.h"
 #include "support/test_support.h"
@@ -33,6 +34,23 @@ TEST(WriteFileReplacing, AFailedWriteKeepsTheOldFileAndLeavesNoTemporary) {
     }
     EXPECT_EQ(ReadFile(dir / "keep.bin"), old);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(WriteFileReplacing, ANewFileAppearsOnlyCompleteAndWithTheUsualPermissions) {
+    TempDir dir;
+    const std::string path = (dir / "new.bin").string();
+    {
+        WriteFailure full(5000);
+        EXPECT_THROW(WriteFileReplacing(path, std::vector<std::uint8_t>(100000, 7)), FileError);
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 0);
+    WriteFileReplacing(path, std::vector<std::uint8_t>(100000, 7));
+    EXPECT_EQ(ReadFile(dir / "new.bin"), std::vector<std::uint8_t>(100000, 7));
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0666 & ~mask);
 }
 
 TEST(WriteFileReplacing, AMissingFolderIsAnErrorNamingThePath) {
