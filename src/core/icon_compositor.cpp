@@ -63,11 +63,11 @@ std::uint8_t Blend(std::uint8_t over, std::uint8_t under, unsigned alpha) {
     return static_cast<std::uint8_t>((over * alpha + under * (255 - alpha) + 127) / 255);
 }
 
-// Maps each target coordinate to its nearest source coordinate.
-std::vector<int> NearestMap(int target, int source) {
-    std::vector<int> map(static_cast<std::size_t>(target));
-    for (int i = 0; i < target; ++i)
-        map[static_cast<std::size_t>(i)] = static_cast<int>(static_cast<std::int64_t>(i) * source / target);
+// Maps target coordinates first .. first + count - 1 to their nearest source coordinates.
+std::vector<int> NearestMap(int target, int source, int first = 0, int count = -1) {
+    std::vector<int> map(static_cast<std::size_t>(count < 0 ? target : count));
+    for (std::size_t i = 0; i < map.size(); ++i)
+        map[i] = static_cast<int>((first + static_cast<std::int64_t>(i)) * source / target);
     return map;
 }
 
@@ -84,21 +84,27 @@ Bitmap StretchMonochrome(const Bitmap& source, int width, int height) {
     return out;
 }
 
-// 32-bit to 32-bit, a row at a time: target rows that take the same source row are copies.
-Bitmap StretchColor(const Bitmap& source32, int width, int height) {
-    Bitmap out(width, height, 32);
-    const auto xs = NearestMap(width, source32.width()), ys = NearestMap(height, source32.height());
-    for (int y = 0; y < height; ++y) {
+// 32-bit to 32-bit, the part at (x0, y0) of the width x height stretch, a row at a time:
+// target rows that take the same source row are copies.
+Bitmap StretchColorPart(const Bitmap& source32, int width, int height, int x0, int y0, int partWidth, int partHeight) {
+    Bitmap out(partWidth, partHeight, 32);
+    const auto xs = NearestMap(width, source32.width(), x0, partWidth);
+    const auto ys = NearestMap(height, source32.height(), y0, partHeight);
+    for (int y = 0; y < partHeight; ++y) {
         std::uint32_t* dst = reinterpret_cast<std::uint32_t*>(out.row(y));
         if (y > 0 && ys[static_cast<std::size_t>(y)] == ys[static_cast<std::size_t>(y - 1)]) {
-            std::memcpy(dst, out.row(y - 1), static_cast<std::size_t>(width) * 4);
+            std::memcpy(dst, out.row(y - 1), static_cast<std::size_t>(partWidth) * 4);
             continue;
         }
         const std::uint8_t* src = source32.row(ys[static_cast<std::size_t>(y)]);
-        for (int x = 0; x < width; ++x)
+        for (int x = 0; x < partWidth; ++x)
             std::memcpy(dst + x, src + 4 * static_cast<std::size_t>(xs[static_cast<std::size_t>(x)]), 4);
     }
     return out;
+}
+
+Bitmap StretchColor(const Bitmap& source32, int width, int height) {
+    return StretchColorPart(source32, width, height, 0, 0, width, height);
 }
 
 }  // namespace
@@ -108,6 +114,13 @@ Bitmap StretchToSize(const Bitmap& source, int width, int height, bool monochrom
     if (source.empty()) return Bitmap(width, height, monochrome ? 1 : 32);
     if (monochrome) return StretchMonochrome(source, width, height);
     return StretchColor(To32Bit(source), width, height);
+}
+
+Bitmap StretchPartToSize(const Bitmap& source32, int width, int height, int x, int y, int partWidth, int partHeight) {
+    const int x0 = std::max(x, 0), y0 = std::max(y, 0);
+    const int w = std::min(x + partWidth, width) - x0, h = std::min(y + partHeight, height) - y0;
+    if (w <= 0 || h <= 0 || source32.empty()) return Bitmap(std::max(w, 0), std::max(h, 0), 32);
+    return StretchColorPart(source32, width, height, x0, y0, w, h);
 }
 
 namespace {

@@ -28,6 +28,11 @@ IconBitmaps CreateIconBitmaps(std::vector<std::uint8_t> image, int width, int he
 // with 32-bit sources keeping their fourth byte.
 Bitmap StretchToSize(const Bitmap& source, int width, int height, bool monochrome);
 
+// The rectangle [x, x + partWidth) x [y, y + partHeight) of the 32-bit StretchToSize of a
+// 32-bit source, clipped to width x height: what a zoomed view paints of its image without
+// stretching the whole of it.
+Bitmap StretchPartToSize(const Bitmap& source32, int width, int height, int x, int y, int partWidth, int partHeight);
+
 // Draws the icon at (x, y) of a 32-bit target, clipped to the target.
 void DrawIcon(Bitmap& target, const IconBitmaps& icon, int x, int y);
 

@@ -7,9 +7,7 @@
 
 #include "controls/bg_box.h"
 #include "controls/focus_edge_scroll_bar.h"
-#include "controls/qt_image.h"
 #include "core/color_adjust.h"
-#include "core/icon_compositor.h"
 #include "core/preview_icon.h"
 #include "ui/main_window.h"
 #include "ui/preview_image.h"
@@ -57,7 +55,7 @@ void TForm1::Recolor() {
     // The key colour is left alone by the adjustment, so it still marks the background.
     adjusted.setTransparentColor(PreviewKeyColor);
     MarkTransparentColor(adjusted);
-    Image->SetPicture(ToQImage(StretchToSize(adjusted, Image->width(), Image->height(), false)));
+    Image->SetStretchedPicture(std::move(adjusted));
 }
 
 void TForm1::ScrollBarChange(TFocusEdgeScrollBar* bar) {

@@ -109,6 +109,26 @@ TEST(IconCompositor, NearestPixelStretchGivesThePadRowTheRestOfTheRows) {
     EXPECT_EQ(mono.pixelIndex(2, 1), 0);
 }
 
+// A part of the stretch is that rectangle of the whole stretch, clipped to it.
+TEST(IconCompositor, APartOfTheStretchIsTheSameRectangleOfTheWholeStretch) {
+    Bitmap source(5, 7, 32);
+    for (std::size_t i = 0; i < source.pixels().size(); ++i) source.pixels()[i] = static_cast<std::uint8_t>(i * 7);
+    const Bitmap whole = StretchToSize(source, 40, 49, false);
+    struct Rect {
+        int x, y, w, h;
+    };
+    for (const Rect r : {Rect{0, 0, 40, 49}, Rect{3, 9, 11, 5}, Rect{35, 44, 10, 10}, Rect{-2, -3, 4, 5}}) {
+        const Bitmap part = StretchPartToSize(source, 40, 49, r.x, r.y, r.w, r.h);
+        const int x0 = std::max(r.x, 0), y0 = std::max(r.y, 0);
+        ASSERT_EQ(part.width(), std::min(r.x + r.w, 40) - x0) << r.x;
+        ASSERT_EQ(part.height(), std::min(r.y + r.h, 49) - y0) << r.y;
+        for (int y = 0; y < part.height(); ++y)
+            EXPECT_EQ(std::memcmp(part.row(y), whole.row(y0 + y) + 4 * x0, 4 * static_cast<std::size_t>(part.width())),
+                      0)
+                << r.x << "," << r.y << " row " << y;
+    }
+}
+
 TEST(PreviewIcon, TheInformationLineUsesTheDirectoryEvenWhenNothingCanBeDrawn) {
     EXPECT_EQ(ImageInfoLine(1, 32, 32, 8), "No.1 : 32px × 32px  色数:8ビット");
     auto sixteen = MakeIconImage({16, 16, 8, 1});
