@@ -10,12 +10,6 @@
 namespace zorvane {
 namespace {
 
-const char kOpenFilter[] =
-    "アイコンを取得したいファイル (*.*)|*.*|"
-    "実行モジュール(*.exe *.dll *.cpl *.mun *.icl *.scr *.ocx *.ax *.sys *.mui *.efi *.drv;)|"
-    "*.exe;*.dll;*.cpl;*.mun;*.icl;*.scr;*.ocx;*.ax;*.sys;*.mui;*.efi;*.drv;|"
-    "アイコンファイル(*.ico *.cur)|*.ico;*.cur";
-
 class QtDialogs : public Form1Dialogs {
 public:
     std::optional<QString> OpenFileName(QWidget* parent) override {

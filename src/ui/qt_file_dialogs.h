@@ -5,6 +5,13 @@ class QFileDialog;
 
 namespace zorvane {
 
+// The open command's filters, "description|patterns" pairs.
+inline constexpr const char* kOpenFilter =
+    "アイコンを取得したいファイル (*.*)|*.*|"
+    "実行モジュール(*.exe *.dll *.cpl *.mun *.icl *.scr *.ocx *.ax *.sys *.mui *.efi *.drv;)|"
+    "*.exe;*.dll;*.cpl;*.mun;*.icl;*.scr;*.ocx;*.ax;*.sys;*.mui;*.efi;*.drv;|"
+    "アイコンファイル(*.ico *.cur)|*.ico;*.cur";
+
 struct PictureSaveDialogState;
 
 // The open command's dialog: an existing file, its three filters, the first selected.

@@ -223,8 +223,7 @@ TEST(FileDialogs, SpeakJapaneseAndShowEachFilterNameOnce) {
     QFileDialog open;
     PrepareOpenDialog(open);
     EXPECT_EQ(open.windowTitle(), "ファイルを開く");
-    EXPECT_EQ(FilterNames(open), QStringList({"アイコンを取得したいファイル (*.*)",
-                                              "実行モジュール(*.exe *.dll *.cpl;)", "アイコンファイル(*.ico)"}));
+    EXPECT_EQ(FilterNames(open), Descriptions(kOpenFilter));
 
     QCoreApplication::removeTranslator(translation);
     delete translation;
