@@ -107,7 +107,7 @@ std::optional<IconDirEntry> CursorFileEntry(IconDirEntry e, const std::vector<st
     e.bitCount = r.u16le(2);
     const bool dib = r.u32le(kHotSpotSize) == 40;
     const std::uint16_t bits = dib ? r.u16le(kHotSpotSize + 14) : 32;
-    e.colorCount = bits < 8 ? static_cast<std::uint8_t>(1u << bits) : 0;
+    e.colorCount = static_cast<std::uint8_t>(bits < 8 ? 1u << bits : 0u);
     e.imageSize = static_cast<std::uint32_t>(image.size() - kHotSpotSize);
     return e;
 }
