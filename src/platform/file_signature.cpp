@@ -4,6 +4,7 @@
 
 #include "platform/byte_reader.h"
 #include "platform/random_access_file.h"
+#include "platform/module_signatures.h"
 
 namespace zorvane {
 namespace {
@@ -13,11 +14,11 @@ constexpr std::uint64_t kDirectoryHeaderSize = 6;
 constexpr std::uint64_t kDirectoryEntrySize = 16;
 
 bool IsModule(const RandomAccessFile& file, const ByteReader& head) {
-    if (!head.has(0, kDosHeaderSize) || head.u16le(0) != 0x5A4D) return false;  // "MZ"
+    if (!head.has(0, kDosHeaderSize) || head.u16le(0) != kDosSignature) return false;
     const auto signature = file.ReadAt(head.u32le(0x3C), 4);
     if (!signature) return false;
     const ByteReader s(*signature);
-    return s.u32le(0) == 0x00004550 || s.u16le(0) == 0x454E;  // "PE\0\0", "NE"
+    return s.u32le(0) == kPeSignature || s.u16le(0) == kNeSignature;
 }
 
 // Reserved 0, type 1 or 2 and at least one entry, with the whole directory in the file:

@@ -4,12 +4,11 @@
 
 #include "platform/byte_reader.h"
 #include "platform/text_encoding.h"
+#include "platform/module_signatures.h"
 
 namespace zorvane {
 namespace {
 
-constexpr std::uint16_t kDosSignature = 0x5A4D;  // "MZ"
-constexpr std::uint16_t kNeSignature = 0x454E;   // "NE"
 constexpr std::uint64_t kNeHeaderSize = 0x40;
 constexpr std::uint64_t kResourceTableField = 0x24;
 constexpr std::uint64_t kResidentNamesField = 0x26;

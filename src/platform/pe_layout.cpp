@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "platform/byte_reader.h"
+#include "platform/module_signatures.h"
 
 namespace zorvane {
 namespace {
 
-constexpr std::uint32_t kPeSignature = 0x00004550;  // "PE\0\0"
 constexpr std::uint16_t kMagicPe32 = 0x10B;
 constexpr std::uint16_t kMagicPe32Plus = 0x20B;
 constexpr std::uint64_t kFileHeaderSize = 20;
@@ -51,7 +51,7 @@ std::vector<PeSection> ReadSections(const ByteReader& table, std::uint16_t count
 
 std::optional<PeLayout> ParseHeaders(const RandomAccessFile& file) {
     const auto dos = file.ReadAt(0, 64);
-    if (!dos || ByteReader(*dos).u16le(0) != 0x5A4D) return std::nullopt;  // "MZ"
+    if (!dos || ByteReader(*dos).u16le(0) != kDosSignature) return std::nullopt;
     const std::uint64_t peOffset = ByteReader(*dos).u32le(0x3C);
     const auto head = file.ReadAt(peOffset, 4 + kFileHeaderSize);
     if (!head) return std::nullopt;
