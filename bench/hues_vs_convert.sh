@@ -2,14 +2,13 @@
 # Whole-process timing of the all-hue series: zorvane-cli hues writing 36 PNG files of a
 # 256 x 256 32-bit icon image, against a shell loop of 36 ImageMagick `convert -modulate`
 # runs writing the same number of PNG files from the same image.
-# Usage: bench/hues_vs_convert.sh [BUILD_DIR] [RUNS]
+# Usage: bench/hues_vs_convert.sh [BUILD_DIR] [RUNS]     (BEFORE=old zorvane-cli: timed too)
 set -euo pipefail
 build=${1:-build}
 runs=${2:-5}
 cli="$build/src/cli/zorvane-cli"
 convert=/usr/bin/convert
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/timing.sh"
 
 # The input: a 256 x 256 icon with one 32-bit image (varied colours, soft alpha edge), and
 # the same pixels as a PNG for convert.
@@ -27,9 +26,9 @@ with open(sys.argv[2], 'wb') as f:
     f.write(struct.pack('<HHH', 0, 1, 1) + struct.pack('<BBBBHHII', 0, 0, 0, 0, 1, 32, len(image), 22) + image)
 PY
 
-ours() {
-  "$cli" hues "$work/in.ico" 0 0 "$work/ours" --format png --step 10 --count 36 >/dev/null
-}
+series() { "$1" hues "$work/in.ico" 0 0 "$work/$2" --format png --step 10 --count 36; }
+ours() { series "$cli" ours; }
+before() { series "$BEFORE" before; }
 # convert's hue argument is 100 for no change and 0 or 200 for half a turn.
 theirs() {
   for ((k = 0; k < 36; k++)); do
@@ -38,13 +37,14 @@ theirs() {
   done
 }
 
-source "$(dirname "$0")/time_runs.sh"
-
-mkdir -p "$work/ours" "$work/theirs"
-read -r ours_wall ours_cpu <<<"$(time_runs ours)"
-read -r theirs_wall theirs_cpu <<<"$(time_runs theirs)"
+mkdir -p "$work/ours" "$work/theirs" "$work/before"
+sides=(ours theirs)
+has_before && sides+=(before)
+compare "$runs" "${sides[@]}"
 [ "$(ls "$work/ours" | wc -l)" = 36 ] && [ "$(ls "$work/theirs" | wc -l)" = 36 ] || { echo "file count mismatch" >&2; exit 1; }
-printf '36 PNG files of a 256 x 256 32-bit image, mean of %d runs\n' "$runs"
-printf '%-24s %12s %12s\n' "" "wall (ms)" "CPU (ms)" \
-  "zorvane-cli hues" "$ours_wall" "$ours_cpu" "convert -modulate x 36" "$theirs_wall" "$theirs_cpu"
-echo "ratio ours / convert: wall $(echo "scale=3; $ours_wall / $theirs_wall" | bc), CPU $(echo "scale=3; $ours_cpu / $theirs_cpu" | bc)"
+header "36 PNG files of a 256 x 256 32-bit image, median of $runs alternating runs"
+row "zorvane-cli hues" ours
+has_before && row "zorvane-cli hues, BEFORE" before
+row "convert -modulate x 36" theirs
+ratio_line "ratio ours / convert" ours theirs
+has_before && ratio_line "ratio ours / BEFORE" ours before

@@ -13,8 +13,7 @@ fixtures="$build/tests/fixtures"
 [ -f "$fixtures/mixed.dll" ] || cmake --build "$build" --target fixtures >/dev/null
 command -v wrestool >/dev/null || { echo "wrestool is not installed (package icoutils)" >&2; exit 1; }
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/timing.sh"
 root="$work/Program Files"
 
 # Vendors with nested folders; every fifth module has upper-case extension, and each
@@ -36,28 +35,18 @@ done
 matching=$(find "$root" -type f -iname '*.dll' | wc -l)
 files=$(find "$root" -type f | wc -l)
 
-time_runs() {
-    local log="$work/time.log"
-    : >"$log"
-    for ((r = 0; r < runs; r++)); do
-        /usr/bin/time -a -o "$log" -f '%e %U %S' "$@" >/dev/null 2>&1
-    done
-    awk -v n="$runs" '{ w += $1; c += $2 + $3 } END { printf "%f %f\n", w / n, c / n }' "$log"
+wrestool_loop() {
+    find "$1" -type f -iname '*.dll' -print0 | while IFS= read -r -d '' f; do wrestool -l -t 14 "$f" || true; done
 }
 
-wrestool_loop() {
-    find "$1" -type f -iname '*.dll' -print0 | while IFS= read -r -d '' f; do wrestool -l -t 14 "$f"; done
-}
-export -f wrestool_loop
+ours() { "$cli" scan "$root" dll --tree; }
+theirs() { wrestool_loop "$root"; }
 
 listed=$("$cli" scan "$root" dll --tree | wc -l)
-ours=$(time_runs "$cli" scan "$root" dll --tree)
-theirs=$(time_runs bash -c 'wrestool_loop "$0"' "$root")
+compare "$runs" ours theirs
 
-printf 'tree: %s files, %s matching *.dll (%s listed with icons), %s runs each\n' "$files" "$matching" "$listed" "$runs"
-read -r ow oc <<<"$ours"
-read -r tw tc <<<"$theirs"
-awk -v w="$ow" -v c="$oc" 'BEGIN { printf "%-36s wall %9.1f ms   cpu %9.1f ms per run\n", "zorvane-cli scan ROOT dll --tree", 1000 * w, 1000 * c }'
-awk -v w="$tw" -v c="$tc" 'BEGIN { printf "%-36s wall %9.1f ms   cpu %9.1f ms per run\n", "loop of wrestool -l -t 14", 1000 * w, 1000 * c }'
-awk -v ow="$ow" -v tw="$tw" -v oc="$oc" -v tc="$tc" \
-    'BEGIN { printf "ratio ours / loop: wall %.4f, cpu %.4f (goal: at most 0.05)\n", ow / (tw > 0 ? tw : 1e-9), oc / (tc > 0 ? tc : 1e-9) }'
+printf 'tree: %s files, %s matching *.dll (%s listed with icons)\n' "$files" "$matching" "$listed"
+header "median of $runs alternating runs"
+row "zorvane-cli scan ROOT dll --tree" ours
+row "loop of wrestool -l -t 14" theirs
+ratio_line "ratio ours / loop (goal: at most 0.05)" ours theirs

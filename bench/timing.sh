@@ -1,0 +1,66 @@
+# Sourced by the whole-process benchmarks. The machine may be shared and busy, so the
+# programs compared take turns run after run (a busy spell slows them alike) and each figure
+# is the median of the runs. CPU time (user + system, children included) is the steadier one.
+#
+#   compare RUNS NAME...  runs the shell functions NAME... RUNS rounds, each once a round in
+#                         turn; a function `prepare` (when defined) is called untimed with the
+#                         name before each run. Then:
+#   median_wall NAME, median_cpu NAME   milliseconds per run
+#   header TEXT / row LABEL NAME        a table of the medians
+#   ratio_line LABEL A B                A's medians over B's
+#   peak_rss_mb CMD...                  the peak resident size of one run
+# BEFORE=PROGRAM in the environment names the same program from an older build; a script
+# that supports it times it as a third side (see has_before).
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+has_before() { [ -n "${BEFORE:-}" ]; }
+if has_before && [ ! -x "$BEFORE" ]; then
+    echo "BEFORE=$BEFORE is no program" >&2
+    exit 1
+fi
+
+# "wall cpu" milliseconds of one run of CMD..., its output discarded.
+time_once() {
+    local TIMEFORMAT='%3R %3U %3S' times real user sys
+    times=$({ time "$@" >/dev/null 2>&1; } 2>&1) || {
+        echo "failed: $*" >&2
+        exit 1
+    }
+    read -r real user sys <<<"$times"
+    awk -v r="$real" -v u="$user" -v s="$sys" 'BEGIN { printf "%.2f %.2f\n", 1000 * r, 1000 * (u + s) }'
+}
+
+compare() {
+    local runs=$1 name round
+    shift
+    for name; do : >"$work/times-$name"; done
+    for ((round = 0; round < runs; round++)); do
+        for name; do
+            if declare -F prepare >/dev/null; then prepare "$name"; fi
+            time_once "$name" >>"$work/times-$name"
+        done
+    done
+}
+
+median() {
+    sort -n | awk '{ v[NR] = $1 } END { printf "%.2f", NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+median_wall() { cut -d' ' -f1 "$work/times-$1" | median; }
+median_cpu() { cut -d' ' -f2 "$work/times-$1" | median; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", (b > 0 ? a / b : 0) }'; }
+
+header() { printf '%-40s %10s %10s\n' "$1" "wall ms" "cpu ms"; }
+row() { printf '%-40s %10s %10s\n' "$1" "$(median_wall "$2")" "$(median_cpu "$2")"; }
+ratio_line() {
+    echo "$1: wall $(ratio "$(median_wall "$2")" "$(median_wall "$3")"), cpu $(ratio "$(median_cpu "$2")" "$(median_cpu "$3")")"
+}
+
+peak_rss_mb() {
+    /usr/bin/time -o "$work/rss" -f %M "$@" >/dev/null 2>&1 || {
+        echo "failed: $*" >&2
+        exit 1
+    }
+    awk '{ printf "%.1f", $1 / 1024 }' "$work/rss"
+}
