@@ -39,7 +39,7 @@ std::optional<Bitmap> IconImageToBitmap(const TIconStream& stream, int index, in
     if (IsPngIconImage(image))
         bitmap = AdjustBitmapColors(DecodePngIconImage(image), hue, saturation, value);
     else
-        bitmap = DecodeDIBImage(image, DirEntry(stream, index), {hue, saturation, value}, sink);
+        bitmap = DecodeDIBImage(image, EntryWithImageBitCount(stream, index), {hue, saturation, value}, sink);
     if (!bitmap) return std::nullopt;
     if (bitmap->empty()) {
         sink.show(MessageKind::Warning, kBitmapFailedMessage);

@@ -47,14 +47,9 @@ void CheckGroupSize(const TIconStream& stream, int count, std::uint64_t director
     }
 }
 
-// A cursor's directory holds its hot spot where an icon's holds planes and bit count: the
-// colours go by the image's own bit count, and a turn or mirror (square images only) takes
-// the hot spot along with its pixel, rows counted from the top.
-IconDirEntry ColourFields(const TIconStream& stream, int index, IconDirEntry entry) {
-    if (IsCursorStream(stream)) entry.bitCount = static_cast<std::uint16_t>(ListedBitCount(stream, index));
-    return entry;
-}
-
+// A cursor's directory holds its hot spot where an icon's holds planes and bit count: a
+// turn or mirror (square images only) takes the hot spot along with its pixel, rows counted
+// from the top.
 void MoveHotSpot(IconDirEntry& entry, const TransformState& state) {
     if (!state.active() || entry.pixelWidth() != entry.pixelHeight()) return;
     const int last = entry.pixelWidth() - 1;
@@ -73,7 +68,7 @@ void MoveHotSpot(IconDirEntry& entry, const TransformState& state) {
 // One image for a file of the stream's kind: its data encoded, a cursor's hot spot moved.
 bool EncodeEntryAndImage(const TIconStream& stream, int index, IconDirEntry& entry, std::vector<std::uint8_t>& image,
                          int hue, int saturation, int value, const TransformState& state, MessageSink& sink) {
-    const bool encoded = EncodeImageData(image, ColourFields(stream, index, entry), hue, saturation, value, state,
+    const bool encoded = EncodeImageData(image, EntryWithImageBitCount(stream, index), hue, saturation, value, state,
                                          sink);
     if (IsCursorStream(stream)) MoveHotSpot(entry, state);
     return encoded;

@@ -110,6 +110,12 @@ int ListedBitCount(const TIconStream& stream, int index) {
     return IsCursorStream(stream) ? static_cast<int>(HeaderBitCount(stream, e)) : e.bitCount;
 }
 
+IconDirEntry EntryWithImageBitCount(const TIconStream& stream, int index) {
+    IconDirEntry e = DirEntry(stream, index);
+    e.bitCount = static_cast<std::uint16_t>(ListedBitCount(stream, index));
+    return e;
+}
+
 void FillMissingBitCounts(TIconStream& stream) {
     if (IsCursorStream(stream)) return;  // its directory holds hot spots there
     const int count = ImageCount(stream);

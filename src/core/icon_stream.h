@@ -77,6 +77,8 @@ std::vector<std::uint8_t> ReadIconImage(const TIconStream& stream, int index);
 bool IsCursorStream(const TIconStream& stream);
 // Image i's bit count: the directory's, or for a cursor the image header's.
 int ListedBitCount(const TIconStream& stream, int index);
+// Directory entry i with ListedBitCount in place of its bit count: what colour work goes by.
+IconDirEntry EntryWithImageBitCount(const TIconStream& stream, int index);
 
 // Fills each bit count word that reads 0 from the image header's bit count. A cursor group
 // is left as it is.

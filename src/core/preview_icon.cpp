@@ -32,7 +32,7 @@ std::string ImageInfoLine(int number, int width, int height, int bitCount) {
 
 std::optional<PreviewIcon> CreatePreviewIcon(const TIconStream& stream, int index, std::string& infoLine) {
     const IconDirEntry entry = DirEntry(stream, index);
-    infoLine = ImageInfoLine(index + 1, entry.pixelWidth(), entry.pixelHeight(), entry.bitCount);
+    infoLine = ImageInfoLine(index + 1, entry.pixelWidth(), entry.pixelHeight(), ListedBitCount(stream, index));
     // A size byte of 0 stands for 256 pixels; the preview shows such images at that size.
     PreviewIcon icon;
     icon.width = entry.pixelWidth();

@@ -1,6 +1,8 @@
 // The document: opening a file, selecting a group and an image, closing, the grid's
 // background colour, command enabling and the hint bar.
 
+#include <vector>
+
 #include <QAction>
 #include <QFileInfo>
 #include <QLabel>
@@ -87,6 +89,9 @@ void TForm1::ListGroup() {
     ListView1->setRowCount(0);
     FillMissingBitCounts(IconStream);
     const int count = ImageCount(IconStream);
+    // A cursor's bit counts come from its images, read before any row is shown.
+    std::vector<int> bitCounts;
+    for (int i = 0; i < count; ++i) bitCounts.push_back(ListedBitCount(IconStream, i));
     SBList->setText(QString("アイコンデータ (計%1個のアイコン)").arg(count));
     ListView1->setUpdatesEnabled(false);
     ListView1->setRowCount(count);
@@ -95,7 +100,7 @@ void TForm1::ListGroup() {
         ListView1->setItem(i, 0, Cell(QString::number(i + 1), Qt::AlignLeft));
         ListView1->setItem(i, 1, Cell(QString("%1px").arg(entry.pixelWidth()), Qt::AlignHCenter));
         ListView1->setItem(i, 2, Cell(QString("%1px").arg(entry.pixelHeight()), Qt::AlignHCenter));
-        ListView1->setItem(i, 3, Cell(QString("%1bit").arg(entry.bitCount), Qt::AlignHCenter));
+        ListView1->setItem(i, 3, Cell(QString("%1bit").arg(bitCounts[static_cast<std::size_t>(i)]), Qt::AlignHCenter));
     }
     Transform.Reset();
     ListView1->selectRow(0);

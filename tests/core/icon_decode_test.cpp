@@ -4,8 +4,11 @@
 
 #include "core/bitmap_transform.h"
 #include "core/color_adjust.h"
+#include "core/icon_by_index.h"
 #include "core/icon_decode.h"
+#include "core/icon_encode.h"
 #include "core/le_bytes.h"
+#include "core/preview_icon.h"
 #include "support/icon_builder.h"
 
 namespace zorvane {
@@ -117,6 +120,57 @@ TEST(IconImageToBitmap, TruncatedImageDataRaisesTheReadError) {
     EXPECT_THROW(IconImageToBitmap(RawStream(image, 0), 0, 0, 0, 0, TransformState{}, sink), ReadError);
     image.resize(20);
     EXPECT_THROW(IconImageToBitmap(RawStream(image, 0), 0, 0, 0, 0, TransformState{}, sink), ReadError);
+}
+
+// A cursor's directory holds its hot spot where an icon's holds planes and bit count. Every
+// reader of the bit count takes the image's own: listing, preview line, recolouring (as for
+// the same images in an icon file), saving, and the best image for the grid and thumbnails.
+TEST(IconImageToBitmap, ACursorsHotSpotIsNeverTakenForItsBitCount) {
+    struct Image {
+        int bits;
+        test::HotSpot hotSpot;
+    };
+    struct Case {
+        Image first, second;
+        int deeper;
+    };
+    const Case cases[] = {
+        {{8, {0, 24}}, {32, {5, 4}}, 1},  // 24 read as pixels of an 8-bit image, 4 as a table of 32 bits
+        {{4, {0, 8}}, {1, {31, 31}}, 0},  // a table of 256 on a 4-bit image; no 31-bit format
+        {{24, {16, 0}}, {8, {2, 32}}, 0},
+        {{1, {3, 1}}, {24, {9, 1}}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.first.bits * 100 + c.second.bits);
+        std::vector<test::TestCursor> images;
+        std::vector<test::TestImage> icons;
+        for (const Image& i : {c.first, c.second}) {
+            images.push_back({{32, 32, i.bits, 7}, i.hotSpot});
+            icons.push_back({32, 32, i.bits, 7});
+        }
+        const TIconStream cursor = StreamOf(test::MakeCursorFile(images));
+        const TIconStream icon = StreamOf(test::MakeIconFile(icons));
+        EXPECT_EQ(BestFitImage(cursor), c.deeper);
+        EXPECT_EQ(ThumbnailImage(cursor, 32), c.deeper);
+        RecordingMessageSink sink;
+        const auto savedCursor = EncodeIconGroup(cursor, 120, 10, -5, TransformState{}, sink);
+        const auto savedIcon = EncodeIconGroup(icon, 120, 10, -5, TransformState{}, sink);
+        ASSERT_TRUE(savedCursor && savedIcon);
+        for (int i = 0; i < 2; ++i) {
+            const int bits = (i == 0 ? c.first : c.second).bits;
+            EXPECT_EQ(ListedBitCount(cursor, i), bits);
+            std::string line;
+            CreatePreviewIcon(cursor, i, line);
+            EXPECT_EQ(line, ImageInfoLine(i + 1, 32, 32, bits));
+            const auto shown = IconImageToBitmap(cursor, i, 120, 10, -5, TransformState{}, sink);
+            const auto expected = IconImageToBitmap(icon, i, 120, 10, -5, TransformState{}, sink);
+            ASSERT_TRUE(shown && expected);
+            EXPECT_EQ(shown->pixels(), expected->pixels());
+            EXPECT_EQ(shown->palette(), expected->palette());
+            EXPECT_EQ(ReadIconImage(StreamOf(*savedCursor), i), ReadIconImage(StreamOf(*savedIcon), i));
+        }
+        EXPECT_TRUE(sink.messages.empty());
+    }
 }
 
 }  // namespace

@@ -152,6 +152,12 @@ TEST(Document, AnIconFileIsOneCellListingEveryImage) {
     EXPECT_EQ(w->ListView1->rowCount(), 3);
     EXPECT_EQ(ListText(*w, 1, 1), "24px");
     EXPECT_EQ(ListText(*w, 2, 3), "32bit");
+    // A cursor lists its images' bit counts, not the hot spots its directory holds there.
+    test::WriteFile(dir / "two.cur", test::MakeCursorFile({{{16, 16, 4}, {1, 15}}, {{32, 32, 32}, {2, 8}}}));
+    w.Open(dir / "two.cur");
+    EXPECT_EQ(ListText(*w, 0, 3), "4bit");
+    EXPECT_EQ(ListText(*w, 1, 3), "32bit");
+    EXPECT_EQ(w->SBInfo->text(), "No.1 : 16px × 16px  色数:4ビット");
 }
 
 // What a file holds decides how it opens, whatever its name; the command line agrees.
