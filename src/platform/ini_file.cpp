@@ -11,12 +11,12 @@ namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-std::string readText(const std::string& path) {
+std::optional<std::string> readText(const std::string& path) {
     std::vector<std::uint8_t> data;
     try {
         data = ReadWholeFile(path);
     } catch (const FileError&) {
-        return {};  // no settings yet: every key takes its default
+        return std::nullopt;  // no settings yet: every key takes its default
     }
     const auto bytes = ByteReader(data).bytes(0, data.size());
     return std::string(bytes.begin(), bytes.end());
@@ -24,7 +24,7 @@ std::string readText(const std::string& path) {
 
 }  // namespace
 
-IniFile::IniFile(std::string path) : path_(std::move(path)) { parse(readText(path_)); }
+IniFile::IniFile(std::string path) : path_(std::move(path)), stored_(readText(path_)) { parse(stored_.value_or("")); }
 
 void IniFile::parse(std::string_view text) {
     if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
@@ -115,9 +115,11 @@ std::string IniFile::Text() const {
     return out;
 }
 
-void IniFile::UpdateFile() const {
-    const std::string text = Text();
+void IniFile::UpdateFile() {
+    std::string text = Text();
+    if (stored_ == text) return;
     WriteFileReplacing(path_, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+    stored_ = std::move(text);
 }
 
 }  // namespace zorvane

@@ -5,6 +5,7 @@
 // step, so a crash or a full disk never leaves it cut short.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,8 +32,9 @@ public:
     // The whole text as it would be written.
     std::string Text() const;
     // Replaces the file with Text(); raises FileError when it cannot be written, in which
-    // case the file on disk is the one that was there before.
-    void UpdateFile() const;
+    // case the file on disk is the one that was there before. A file that already holds
+    // exactly that text is left alone, so that an unchanged file costs no write and no flush.
+    void UpdateFile();
 
 private:
     struct Line {
@@ -49,6 +51,7 @@ private:
     Section& sectionFor(std::string_view section);
 
     std::string path_;
+    std::optional<std::string> stored_;  // the file's bytes as last read or written
     std::vector<Section> sections_;
 };
 
