@@ -53,7 +53,10 @@ TForm1::TForm1(Form1Services services, QWidget* parent) : QMainWindow(parent), s
     FormCreate();
 }
 
-TForm1::~TForm1() { FormDestroy(); }
+TForm1::~TForm1() {
+    // Closing the window has saved the settings already, with the frame still in place.
+    if (!settingsSaved_) FormDestroy();
+}
 
 void TForm1::FormCreate() {
     VistaAltFix = new TVistaAltFix(this);
@@ -248,6 +251,13 @@ void TForm1::ApplyPendingOuterSize() {
 }
 
 bool TForm1::event(QEvent* event) {
+    // The settings are written while the window still shows, so that the process ends as
+    // soon as it has gone, and a start right after reads what this one stored.
+    if (event->type() == QEvent::Close) {
+        SaveSettings();
+        settingsSaved_ = true;
+    }
+    if (event->type() == QEvent::Show) settingsSaved_ = false;
     if (event->type() == QEvent::Move || event->type() == QEvent::Resize || event->type() == QEvent::Show)
         ApplyPendingOuterSize();
     if (event->type() == QEvent::StatusTip) {

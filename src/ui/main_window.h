@@ -233,6 +233,7 @@ private:
     Form1Services services_;
     QSize outerSize_;
     bool outerSizePending_ = false;
+    bool settingsSaved_ = false;  // by the close, so the destructor need not
 };
 
 }  // namespace zorvane

@@ -91,6 +91,23 @@ TEST(SettingsWindow, RecentFilesFillBothMenusAndSurviveARestart) {
     EXPECT_EQ(w->DG->ModuleName(), m.paths[2]);
 }
 
+TEST(SettingsWindow, ClosingStoresTheSettingsBeforeTheWindowGoesAndAnUnchangedStoreWritesNothing) {
+    test::WindowUnderTest w;
+    w->show();
+    w->IconFolder = "/somewhere/アイコン";
+    w->close();
+    const auto ini = test::ReadFile(w.settingsFolder / "Set.ini");
+    EXPECT_NE(std::string(ini.begin(), ini.end()).find("/somewhere/アイコン"), std::string::npos);
+
+    Restart(w);
+    int writes = 0;
+    SetBeforeCreateHookForTesting([&](const std::string&) { ++writes; });
+    Restart(w);
+    SetBeforeCreateHookForTesting({});
+    EXPECT_EQ(writes, 0);
+    EXPECT_EQ(test::ReadFile(w.settingsFolder / "Set.ini"), ini);
+}
+
 TEST(SettingsWindow, SettingsThatCannotBeWrittenOnCloseAreReportedAndTheOldFileStays) {
     test::WindowUnderTest w;
     const std::string old = "[SET]\r\nBACKCOLOR=clRed\r\n";
