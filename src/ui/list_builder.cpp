@@ -1,10 +1,13 @@
 #include "ui/list_builder.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 
 #include "core/icon_file.h"
@@ -59,7 +62,21 @@ bool TForm4::ScanProgramFilesFolder(const QString& listFileName, const QString& 
     return Build(true, listFileName, extension);
 }
 
+void TForm4::WaitUntilOnScreen() {
+    constexpr qint64 kLongestWaitMs = 1000;  // a window manager that never maps it
+    QTimer wake;                             // ends each wait below even when no event comes
+    wake.start(20);
+    QElapsedTimer clock;
+    clock.start();
+    while (isVisible() && !(windowHandle() && windowHandle()->isExposed()) && clock.elapsed() < kLongestWaitMs)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QApplication::processEvents();
+}
+
 bool TForm4::Build(bool tree, const QString& listFileName, const QString& extension) {
+    // Listing a big folder handles no events: without this the window would show empty
+    // until the first file is counted.
+    WaitUntilOnScreen();
     ModuleScanner scanner(*this, counter_);
     const std::string list = (listFolder_ + listFileName).toStdString();
     const bool written = tree ? scanner.ScanProgramFilesFolder(programFilesFolder_.toStdString(), list,

@@ -51,6 +51,7 @@ protected:
 
 private:
     bool Build(bool tree, const QString& listFileName, const QString& extension);
+    void WaitUntilOnScreen();
 
     QString systemFolder_, programFilesFolder_, listFolder_;
     MessageSink& messages_;

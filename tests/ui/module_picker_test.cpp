@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QWindow>
 #include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -212,7 +213,8 @@ TEST(ListBuilder, DuringABuildOnlyTheBuilderTakesInputAndCancelKeepsTheOldList) 
         p->SetIconCounterForTesting([&](const std::string&) {
             auto* builder = qobject_cast<TForm4*>(QApplication::activeModalWidget());
             if (builder) {
-                builderFree = builder->isVisible() && builder->isEnabled();
+                // On screen before the walk: listing a big folder handles no events.
+                builderFree = builder->isVisible() && builder->isEnabled() && builder->windowHandle()->isExposed();
                 mainBlocked = mainWatch.blocked;
                 pickerBlocked = pickerWatch.blocked;
                 builder->BitBtn1->click();
