@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,14 @@ public:
     std::uint64_t size() const { return size_; }
     // The bytes [off, off + len), or nothing when the range leaves the file or the read fails.
     std::optional<std::vector<std::uint8_t>> ReadAt(std::uint64_t off, std::uint64_t len) const;
+    struct Range {
+        std::uint64_t offset = 0;
+        std::uint64_t length = 0;
+    };
+    // The bytes of each range appended to out back to back, in the order given, read in file
+    // order with one call for ranges that lie close together. False, with out as it was, when
+    // a range leaves the file or a read fails.
+    bool AppendRanges(std::span<const Range> ranges, std::vector<std::uint8_t>& out) const;
     // Bytes read so far: lets tests confirm that a large file was not read whole.
     std::uint64_t bytesRead() const { return bytesRead_; }
 
@@ -41,6 +50,7 @@ private:
     std::uint64_t size_ = 0;
     mutable std::uint64_t bytesRead_ = 0;
     mutable std::map<std::uint64_t, std::vector<std::uint8_t>> blocks_;
+    mutable std::vector<std::uint8_t> joined_;  // the last joint read, kept at its largest
 };
 
 }  // namespace zorvane
