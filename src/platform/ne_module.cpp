@@ -1,6 +1,7 @@
 #include "platform/ne_module.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "platform/byte_reader.h"
 #include "platform/text_encoding.h"
@@ -88,7 +89,19 @@ std::optional<std::vector<NeModule::Resource>> ReadResources(const RandomAccessF
     return ParseTable(ByteReader(*table));
 }
 
+// What a resource is looked up by; only those with a numbered type and a name have one.
+using Key = std::tuple<std::uint32_t, const ResourceName&>;
+Key KeyOf(const NeModule::Resource& r) { return {*r.type, *r.name}; }
+
 }  // namespace
+
+NeModule::NeModule(RandomAccessFile file, std::vector<Resource> resources)
+    : file_(std::move(file)), resources_(std::move(resources)) {
+    for (std::size_t i = 0; i < resources_.size(); ++i)
+        if (resources_[i].type && resources_[i].name) byName_.push_back(i);
+    std::stable_sort(byName_.begin(), byName_.end(),
+                     [this](std::size_t a, std::size_t b) { return KeyOf(resources_[a]) < KeyOf(resources_[b]); });
+}
 
 std::optional<NeModule> NeModule::Open(const std::string& path) {
     auto file = RandomAccessFile::Open(path);
@@ -111,8 +124,11 @@ std::vector<ResourceName> NeModule::Names(std::uint32_t type) const {
 
 std::optional<ResourceLocation> NeModule::Find(std::uint32_t type, const ResourceName& name,
                                                std::optional<std::uint16_t>) const {
-    for (const Resource& r : resources_) {
-        if (r.type != type || r.name != name) continue;
+    const Key wanted(type, name);
+    auto it = std::lower_bound(byName_.begin(), byName_.end(), wanted,
+                               [this](std::size_t i, const Key& k) { return KeyOf(resources_[i]) < k; });
+    for (; it != byName_.end() && KeyOf(resources_[*it]) == wanted; ++it) {
+        const Resource& r = resources_[*it];
         if (r.offset > file_.size() || r.length > UINT32_MAX) continue;
         // The last resource may end where its bytes do, without the padding to a full unit.
         const std::uint64_t held = file_.size() - r.offset;
@@ -120,10 +136,6 @@ std::optional<ResourceLocation> NeModule::Find(std::uint32_t type, const Resourc
         return ResourceLocation{0, static_cast<std::uint32_t>(std::min(r.length, held)), r.offset};
     }
     return std::nullopt;
-}
-
-std::optional<std::vector<std::uint8_t>> NeModule::Load(const ResourceLocation& where) const {
-    return file_.ReadAt(where.fileOffset, where.size);
 }
 
 }  // namespace zorvane

@@ -18,14 +18,10 @@ public:
     // (cut short, an alignment shift above 15, counts the table cannot hold).
     static std::optional<NeModule> Open(const std::string& path);
 
-    std::uint64_t fileSize() const override { return file_.size(); }
-    std::uint64_t bytesRead() const override { return file_.bytesRead(); }
-
     // In the order of the resource table.
     std::vector<ResourceName> Names(std::uint32_t type) const override;
     std::optional<ResourceLocation> Find(std::uint32_t type, const ResourceName& name,
                                          std::optional<std::uint16_t> language = std::nullopt) const override;
-    std::optional<std::vector<std::uint8_t>> Load(const ResourceLocation& where) const override;
 
     struct Resource {
         std::optional<std::uint32_t> type;  // nothing for a type known only by a string name
@@ -36,11 +32,14 @@ public:
     };
 
 private:
-    NeModule(RandomAccessFile file, std::vector<Resource> resources)
-        : file_(std::move(file)), resources_(std::move(resources)) {}
+    const RandomAccessFile& file() const override { return file_; }
+    NeModule(RandomAccessFile file, std::vector<Resource> resources);
 
     RandomAccessFile file_;
     std::vector<Resource> resources_;  // in table order
+    // Those with a numbered type and a readable name, by type and name, then in table order:
+    // a look-up searches by halves instead of walking the table.
+    std::vector<std::size_t> byName_;
 };
 
 }  // namespace zorvane

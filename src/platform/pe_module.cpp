@@ -85,20 +85,35 @@ std::optional<std::uint32_t> PeModule::Subdirectory(std::uint32_t tableOffset, c
     return std::nullopt;
 }
 
-std::vector<ResourceName> PeModule::Names(std::uint32_t type) const {
+PeModule::TypeIndex PeModule::ReadTypeIndex(std::uint32_t type) const {
     std::vector<std::uint32_t> visited;
     const auto typeTable = Subdirectory(0, ResourceName::Id(type), visited);
-    std::vector<ResourceName> names;
-    if (!typeTable) return names;
+    TypeIndex index;
+    if (!typeTable) return index;
     visited.push_back(*typeTable);
     const Table* table = TableAt(*typeTable);
-    if (!table) return names;
+    if (!table) return index;
     for (const Entry& e : *table) {
-        if (!IsDirectory(e.target) || Contains(visited, OffsetOf(e.target))) continue;
-        if (auto name = NameOf(e)) names.push_back(std::move(*name));
+        if (!IsDirectory(e.target)) continue;
+        auto name = NameOf(e);
+        if (!name) continue;
+        // An entry that leads back up is listed nowhere and found as nothing.
+        const bool cycle = Contains(visited, OffsetOf(e.target));
+        if (!cycle) index.names.push_back(*name);
+        index.byName.push_back({std::move(*name), cycle ? std::nullopt : std::optional(OffsetOf(e.target))});
     }
-    return names;
+    std::stable_sort(index.byName.begin(), index.byName.end(),
+                     [](const Named& a, const Named& b) { return a.name < b.name; });
+    return index;
 }
+
+const PeModule::TypeIndex& PeModule::IndexOf(std::uint32_t type) const {
+    auto it = types_.find(type);
+    if (it == types_.end()) it = types_.emplace(type, ReadTypeIndex(type)).first;
+    return it->second;
+}
+
+std::vector<ResourceName> PeModule::Names(std::uint32_t type) const { return IndexOf(type).names; }
 
 std::optional<ResourceLocation> PeModule::DataEntry(const Entry& leaf) const {
     const auto bytes = ReadDirectoryBytes(leaf.target, kDataEntrySize);
@@ -114,12 +129,12 @@ std::optional<ResourceLocation> PeModule::DataEntry(const Entry& leaf) const {
 
 std::optional<ResourceLocation> PeModule::Find(std::uint32_t type, const ResourceName& name,
                                                std::optional<std::uint16_t> language) const {
-    std::vector<std::uint32_t> visited;
-    const auto typeTable = Subdirectory(0, ResourceName::Id(type), visited);
-    if (!typeTable) return std::nullopt;
-    const auto languages = Subdirectory(*typeTable, name, visited);
-    if (!languages) return std::nullopt;
-    const Table* table = TableAt(*languages);
+    // The first entry of that name counts, as in a walk of the table.
+    const auto& byName = IndexOf(type).byName;
+    const auto named = std::lower_bound(byName.begin(), byName.end(), name,
+                                        [](const Named& n, const ResourceName& wanted) { return n.name < wanted; });
+    if (named == byName.end() || named->name != name || !named->languages) return std::nullopt;
+    const Table* table = TableAt(*named->languages);
     if (!table) return std::nullopt;
     std::vector<const Entry*> order;
     for (std::uint32_t wanted : {std::uint32_t{language.value_or(0)}, std::uint32_t{0}})
@@ -131,10 +146,6 @@ std::optional<ResourceLocation> PeModule::Find(std::uint32_t type, const Resourc
         if (auto found = DataEntry(*e)) return found;
     }
     return std::nullopt;
-}
-
-std::optional<std::vector<std::uint8_t>> PeModule::Load(const ResourceLocation& where) const {
-    return file_.ReadAt(where.fileOffset, where.size);
 }
 
 }  // namespace zorvane

@@ -21,21 +21,30 @@ public:
     static std::optional<PeModule> Open(const std::string& path);
 
     bool pe32plus() const { return layout_.pe32plus; }
-    std::uint64_t fileSize() const override { return file_.size(); }
-    std::uint64_t bytesRead() const override { return file_.bytesRead(); }
 
     // In the order stored: string names first, then ids ascending in a well-formed file.
     std::vector<ResourceName> Names(std::uint32_t type) const override;
     std::optional<ResourceLocation> Find(std::uint32_t type, const ResourceName& name,
                                          std::optional<std::uint16_t> language = std::nullopt) const override;
-    std::optional<std::vector<std::uint8_t>> Load(const ResourceLocation& where) const override;
 
 private:
+    const RandomAccessFile& file() const override { return file_; }
     struct Entry {
         std::uint32_t name;    // high bit: offset of a string name
         std::uint32_t target;  // high bit: offset of a subdirectory, else of a data entry
     };
     using Table = std::vector<Entry>;
+    // A named entry of a type's table and the table of its languages (nothing: a cycle).
+    struct Named {
+        ResourceName name;
+        std::optional<std::uint32_t> languages;
+    };
+    // One type's entries, read once: its names in stored order, and every entry sorted by
+    // name (stored order among equal names), so that a look-up takes no walk of the table.
+    struct TypeIndex {
+        std::vector<ResourceName> names;
+        std::vector<Named> byName;
+    };
 
     PeModule(RandomAccessFile file, PeLayout layout, std::optional<FileSpan> resources)
         : file_(std::move(file)), layout_(std::move(layout)), resources_(resources) {}
@@ -47,11 +56,14 @@ private:
     std::optional<std::uint32_t> Subdirectory(std::uint32_t tableOffset, const ResourceName& name,
                                               std::vector<std::uint32_t>& visited) const;
     std::optional<ResourceLocation> DataEntry(const Entry& leaf) const;
+    TypeIndex ReadTypeIndex(std::uint32_t type) const;
+    const TypeIndex& IndexOf(std::uint32_t type) const;
 
     RandomAccessFile file_;
     PeLayout layout_;
     std::optional<FileSpan> resources_;  // the resource directory's bytes in the file
     mutable std::map<std::uint32_t, std::optional<Table>> tables_;
+    mutable std::map<std::uint32_t, TypeIndex> types_;
 };
 
 }  // namespace zorvane

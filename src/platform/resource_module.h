@@ -6,9 +6,11 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "platform/random_access_file.h"
 #include "platform/resource_name.h"
 
 namespace zorvane {
@@ -29,8 +31,8 @@ class ResourceModule {
 public:
     virtual ~ResourceModule() = default;
 
-    virtual std::uint64_t fileSize() const = 0;
-    virtual std::uint64_t bytesRead() const = 0;
+    std::uint64_t fileSize() const { return file().size(); }
+    std::uint64_t bytesRead() const { return file().bytesRead(); }
 
     // Names of every resource of a type, in the order stored. Damaged entries are left out.
     virtual std::vector<ResourceName> Names(std::uint32_t type) const = 0;
@@ -41,7 +43,13 @@ public:
                                                  std::optional<std::uint16_t> language = std::nullopt) const = 0;
 
     // The bytes of a found resource, or nothing when they cannot be read.
-    virtual std::optional<std::vector<std::uint8_t>> Load(const ResourceLocation& where) const = 0;
+    std::optional<std::vector<std::uint8_t>> Load(const ResourceLocation& where) const;
+    // The bytes of several found resources appended to out back to back, in the order given,
+    // read in one pass in file order. False, with out as it was, when one cannot be read.
+    bool LoadAll(std::span<const ResourceLocation> where, std::vector<std::uint8_t>& out) const;
+
+protected:
+    virtual const RandomAccessFile& file() const = 0;
 };
 
 // The file as a PE or NE module, or nothing when it is neither.

@@ -1,6 +1,7 @@
 #pragma once
 // The name of a resource or resource type: a string as stored (UTF-16) or a numeric id.
 
+#include <compare>
 #include <cstdint>
 #include <string>
 
@@ -17,6 +18,8 @@ struct ResourceName {
     // The string in UTF-8, or the id in decimal.
     std::string ToUtf8() const;
     bool operator==(const ResourceName&) const = default;
+    // Any fixed order will do: it lets a module's names be sorted and searched by halves.
+    auto operator<=>(const ResourceName&) const = default;
 };
 
 }  // namespace zorvane
