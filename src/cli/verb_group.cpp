@@ -23,15 +23,17 @@ int WriteAllGroups(const std::string& path, int count, const fs::path& folder, c
     fs::create_directories(folder);
     const std::string base = fs::path(path).stem().string();
     const auto module = IsIconFilePath(path) ? nullptr : OpenResourceModule(path);
+    // Listed once: the groups are taken by name, and one stream's buffer serves them all.
+    const auto names = module ? module->Names(query.groupType()) : std::vector<ResourceName>{};
     int status = 0;
     TIconStream stream;
     ReplacingFileBatch files;
     for (int g = 0; g < count; ++g) {
         stream.clear();
-        if (module)
-            LoadIconGroup(stream, *module, g, query);
-        else
+        if (!module)
             LoadIconFile(stream, path);
+        else if (static_cast<std::size_t>(g) < names.size())
+            BuildIconFileFromGroup(*module, names[static_cast<std::size_t>(g)], stream, query);
         if (stream.empty()) {
             std::cerr << g << ": " << kNoIconsMessage << "\n";
             status = 1;

@@ -1,6 +1,7 @@
 #include "core/icon_extraction.h"
 
 #include <algorithm>
+#include <span>
 
 #include "platform/byte_reader.h"
 
@@ -40,94 +41,99 @@ std::optional<std::vector<GroupEntry>> ParseGroup(const std::vector<std::uint8_t
     return entries;
 }
 
-// Header and directory with the images placed back to back after it; nothing when the
-// group would be absurdly large.
-std::optional<std::vector<std::uint8_t>> BuildDirectory(const std::vector<IconDirEntry>& entries,
-                                                        std::uint16_t fileType) {
-    std::vector<std::uint8_t> out;
-    AppendIconHeader(out, static_cast<std::uint16_t>(entries.size()), fileType);
-    std::uint64_t offset = kIconHeaderSize + kIconDirEntrySize * entries.size();
-    for (IconDirEntry e : entries) {
-        if (offset > kMaxIconGroupBytes) return std::nullopt;
+// Gives each entry its image offset, the images back to back after the directory; nothing
+// when the group would be absurdly large.
+bool PlaceImages(std::vector<IconDirEntry>& dir) {
+    std::uint64_t offset = kIconHeaderSize + kIconDirEntrySize * dir.size();
+    for (IconDirEntry& e : dir) {
+        if (offset > kMaxIconGroupBytes) return false;
         e.imageOffset = static_cast<std::uint32_t>(offset);
-        AppendDirEntry(out, e);
         offset += e.imageSize;
     }
-    if (offset > kMaxIconGroupBytes) return std::nullopt;
-    return out;
+    return offset <= kMaxIconGroupBytes;
 }
 
-std::optional<std::vector<std::uint8_t>> CopyImage(const ResourceModule& module, const GroupQuery& query,
-                                                   std::uint16_t id, std::uint16_t language, std::uint64_t maxBytes) {
-    auto where = module.Find(query.imageType(), ResourceName::Id(id), language);
-    if (!where || where->language != language) return std::nullopt;
-    // Only the bytes wanted are read: a group may name one large resource many times.
-    where->size = static_cast<std::uint32_t>(std::min<std::uint64_t>(where->size, maxBytes));
-    return module.Load(*where);
-}
-
-// Each entry's image in one language, at least as long as the entry says (cut to it);
-// nothing when one is missing or short.
-std::optional<std::vector<std::vector<std::uint8_t>>> ImagesIn(const ResourceModule& module, const GroupQuery& query,
-                                                               const std::vector<GroupEntry>& entries,
-                                                               std::uint16_t language) {
-    std::vector<std::vector<std::uint8_t>> images;
+// Where each entry's image lies in one language, cut to the entry's size; nothing when one
+// is missing or shorter than its entry says.
+std::optional<std::vector<ResourceLocation>> ImagesIn(const ResourceModule& module, const GroupQuery& query,
+                                                      const std::vector<GroupEntry>& entries, std::uint16_t language) {
+    std::vector<ResourceLocation> images;
+    images.reserve(entries.size());
     for (const GroupEntry& g : entries) {
-        auto image = CopyImage(module, query, g.imageId, language, g.entry.imageSize);
-        if (!image || image->size() < g.entry.imageSize) return std::nullopt;
-        images.push_back(std::move(*image));
+        auto where = module.Find(query.imageType(), ResourceName::Id(g.imageId), language);
+        if (!where || where->language != language || where->size < g.entry.imageSize) return std::nullopt;
+        // Only the bytes wanted are read: a group may name one large resource many times.
+        where->size = g.entry.imageSize;
+        images.push_back(*where);
     }
     return images;
 }
 
 // The images in the group's language, else neutral, else the first image's first stored.
-std::optional<std::vector<std::vector<std::uint8_t>>> ImagesInOneLanguage(const ResourceModule& module,
-                                                                          const GroupQuery& query,
-                                                                          const std::vector<GroupEntry>& entries,
-                                                                          std::uint16_t groupLanguage) {
-    std::vector<std::uint16_t> order;
-    const auto add = [&order](std::uint16_t language) {
-        if (std::find(order.begin(), order.end(), language) == order.end()) order.push_back(language);
-    };
-    add(groupLanguage);
-    add(0);
-    if (const auto first = module.Find(query.imageType(), ResourceName::Id(entries[0].imageId))) add(first->language);
-    for (std::uint16_t language : order)
-        if (auto images = ImagesIn(module, query, entries, language)) return images;
-    return std::nullopt;
+std::optional<std::vector<ResourceLocation>> ImagesInOneLanguage(const ResourceModule& module, const GroupQuery& query,
+                                                                 const std::vector<GroupEntry>& entries,
+                                                                 std::uint16_t groupLanguage) {
+    if (auto images = ImagesIn(module, query, entries, groupLanguage)) return images;
+    if (groupLanguage != 0)
+        if (auto images = ImagesIn(module, query, entries, 0)) return images;
+    const auto first = module.Find(query.imageType(), ResourceName::Id(entries[0].imageId));
+    if (!first || first->language == groupLanguage || first->language == 0) return std::nullopt;
+    return ImagesIn(module, query, entries, first->language);
 }
 
 // A cursor image resource starts with its hot spot, which the file keeps in the directory
 // entry instead; the colour count, which the group does not keep, follows from the image's
-// bit count. Nothing when the image is too short to hold a hot spot and a header.
-std::optional<IconDirEntry> CursorFileEntry(IconDirEntry e, const std::vector<std::uint8_t>& image) {
+// bit count. The image holds at least a hot spot and a header.
+IconDirEntry CursorFileEntry(IconDirEntry e, std::span<const std::uint8_t> image) {
     const ByteReader r(image);
-    if (!r.has(0, kHotSpotSize + 16)) return std::nullopt;
     e.planes = r.u16le(0);
     e.bitCount = r.u16le(2);
     const bool dib = r.u32le(kHotSpotSize) == 40;
     const std::uint16_t bits = dib ? r.u16le(kHotSpotSize + 14) : 32;
     e.colorCount = static_cast<std::uint8_t>(bits < 8 ? 1u << bits : 0u);
-    e.imageSize = static_cast<std::uint32_t>(image.size() - kHotSpotSize);
     return e;
 }
 
+// The cursor images, read back to back from first, lose their hot spots, which go into the
+// directory instead; each moves down over the hot spots before it.
+void MoveHotSpotsIntoDirectory(std::vector<std::uint8_t>& out, std::vector<IconDirEntry>& dir, std::uint64_t first) {
+    std::uint64_t from = first;
+    for (IconDirEntry& e : dir) {
+        const std::uint64_t stored = e.imageSize + kHotSpotSize;
+        e = CursorFileEntry(e, std::span(out).subspan(from, stored));
+        const auto image = out.begin() + static_cast<std::ptrdiff_t>(from + kHotSpotSize);
+        std::copy(image, image + e.imageSize, out.begin() + e.imageOffset);
+        from += stored;
+    }
+    out.resize(from - kHotSpotSize * dir.size());
+}
+
+// The group into the stream's own buffer (kept from group to group): header, directory,
+// then the images read straight behind it in one pass over the module.
 bool WriteGroup(const ResourceModule& module, const GroupQuery& query, const std::vector<GroupEntry>& entries,
                 std::uint16_t language, TIconStream& stream) {
     const auto images = ImagesInOneLanguage(module, query, entries, language);
     if (!images) return false;
     std::vector<IconDirEntry> dir;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const auto e = query.cursors ? CursorFileEntry(entries[i].entry, (*images)[i]) : entries[i].entry;
-        if (!e) return false;
-        dir.push_back(*e);
+    dir.reserve(entries.size());
+    for (const GroupEntry& g : entries) {
+        if (query.cursors && g.entry.imageSize < kHotSpotSize + 16) return false;
+        dir.push_back(g.entry);
+        if (query.cursors) dir.back().imageSize -= static_cast<std::uint32_t>(kHotSpotSize);
     }
-    auto out = BuildDirectory(dir, query.cursors ? 2 : 1);
-    if (!out) return false;
-    const std::size_t skip = query.cursors ? kHotSpotSize : 0;
-    for (const auto& image : *images)
-        out->insert(out->end(), image.begin() + static_cast<std::ptrdiff_t>(skip), image.end());
-    stream.write(*out);
+    if (!PlaceImages(dir)) return false;
+    stream.clear();
+    auto& out = stream.buffer();
+    AppendIconHeader(out, static_cast<std::uint16_t>(dir.size()), query.cursors ? 2 : 1);
+    const std::uint64_t first = kIconHeaderSize + kIconDirEntrySize * dir.size();
+    out.resize(first);
+    if (!module.LoadAll(*images, out)) {
+        stream.clear();
+        return false;
+    }
+    if (query.cursors) MoveHotSpotsIntoDirectory(out, dir, first);
+    for (std::size_t i = 0; i < dir.size(); ++i) SetDirEntry(stream, static_cast<int>(i), dir[i]);
+    stream.seek(out.size());
     return true;
 }
 
