@@ -7,15 +7,13 @@
 #include "cli/group_address.h"
 #include "core/icon_extraction.h"
 #include "core/icon_file.h"
+#include "export/export_names.h"
 #include "platform/file_io.h"
 
 namespace zorvane::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-// An icon group is written as .ico, a cursor group as .cur.
-const char* ExtensionOf(const TIconStream& stream) { return IsCursorStream(stream) ? ".cur" : ".ico"; }
 
 // Every group of the file as B-g.ico (B-g.cur) in the folder; a group that cannot be read is
 // reported and the others are still written.
@@ -39,7 +37,7 @@ int WriteAllGroups(const std::string& path, int count, const fs::path& folder, c
             status = 1;
             continue;
         }
-        files.Add((folder / (base + "-" + std::to_string(g) + ExtensionOf(stream))).string(), stream.bytes());
+        files.Add((folder / GroupFileName(base, g, IconFileExtension(stream))).string(), stream.bytes());
     }
     files.Commit();
     return status;

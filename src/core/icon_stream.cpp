@@ -105,6 +105,8 @@ std::vector<std::uint8_t> ReadIconImage(const TIconStream& stream, int index) {
 
 bool IsCursorStream(const TIconStream& stream) { return stream.size() >= 4 && stream.reader().u16le(2) == 2; }
 
+const char* IconFileExtension(const TIconStream& stream) { return IsCursorStream(stream) ? "cur" : "ico"; }
+
 int ListedBitCount(const TIconStream& stream, int index) {
     const IconDirEntry e = DirEntry(stream, index);
     return IsCursorStream(stream) ? static_cast<int>(HeaderBitCount(stream, e)) : e.bitCount;

@@ -75,6 +75,8 @@ std::vector<std::uint8_t> ReadIconImage(const TIconStream& stream, int index);
 // True for a cursor group (type 2): its entries hold each image's hot spot (x, y) where an
 // icon's hold planes and bit count.
 bool IsCursorStream(const TIconStream& stream);
+// "cur" for a cursor group, else "ico": the extension of the file the group is written as.
+const char* IconFileExtension(const TIconStream& stream);
 // Image i's bit count: the directory's, or for a cursor the image header's.
 int ListedBitCount(const TIconStream& stream, int index);
 // Directory entry i with ListedBitCount in place of its bit count: what colour work goes by.

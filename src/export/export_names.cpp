@@ -8,7 +8,9 @@ std::string DocumentBaseName(const std::string& documentPath) {
     return std::filesystem::path(documentPath).stem().string();
 }
 
-std::string GroupFileName(const std::string& base, int group) { return base + "-" + std::to_string(group) + ".ico"; }
+std::string GroupFileName(const std::string& base, int group, const std::string& extension) {
+    return base + "-" + std::to_string(group) + "." + extension;
+}
 
 std::string ImageFileName(const std::string& base, int group, int image, const std::string& extension) {
     return SeriesName(base, group, image) + "." + extension;

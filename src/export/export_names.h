@@ -9,8 +9,8 @@ namespace zorvane {
 // The document's file name without its folder and its last extension.
 std::string DocumentBaseName(const std::string& documentPath);
 
-// B-G.ico: a whole group.
-std::string GroupFileName(const std::string& base, int group);
+// B-G.ico (B-G.cur for a cursor group): a whole group; extension without the dot.
+std::string GroupFileName(const std::string& base, int group, const std::string& extension = "ico");
 // B-G-I.ext: one image; extension without the dot.
 std::string ImageFileName(const std::string& base, int group, int image, const std::string& extension);
 // B-G-I: the name every file of a hue series starts with.

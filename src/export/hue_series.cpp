@@ -10,7 +10,10 @@ std::string HueSeriesConfirmation(const std::string& folder, int count) {
 
 std::string HueSeriesPath(const HueSeriesSource& source, const HueSeriesOptions& options, int k) {
     const std::string series = SeriesName(source.baseName, source.group, source.image);
-    return PathInFolder(options.folder, SeriesFileName(series, k, ExtensionOf(options.format)));
+    // Icon outputs of a cursor group are cursor files.
+    const char* extension = IsPictureFormat(options.format) ? ExtensionOf(options.format)
+                                                            : IconFileExtension(source.stream);
+    return PathInFolder(options.folder, SeriesFileName(series, k, extension));
 }
 
 std::vector<std::string> WriteHueSeries(const HueSeriesSource& source, const HueSeriesOptions& options,

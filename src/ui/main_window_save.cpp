@@ -25,6 +25,12 @@ ExportEdit CurrentEdit(const TForm1& form) { return {form.Hue(), form.Saturation
 
 std::string BaseName(const TForm1& form) { return form.FileBaseName().toStdString(); }
 
+// B-G.ico in the icon folder, B-G.cur for a cursor group.
+std::string GroupPathInIconFolder(const TForm1& form) {
+    return PathInFolder(form.IconFolder.toStdString(),
+                        GroupFileName(BaseName(form), form.GroupIndex(), IconFileExtension(form.IconStream)));
+}
+
 // Puts the dialog back on the icon entry, however the save it served ended.
 class PictureDialogReset {
 public:
@@ -73,7 +79,7 @@ SaveDialogs& TForm1::SaveDialogsInUse() const {
 
 void TForm1::ActionSaveExecute() {
     MessageSink& sink = *services_.messages;
-    const std::string path = PathInFolder(IconFolder.toStdString(), GroupFileName(BaseName(*this), GroupIndex()));
+    const std::string path = GroupPathInIconFolder(*this);
     if (std::filesystem::exists(path) &&
         !sink.show(MessageKind::Confirmation, path + "\r\n" + "は、すでに存在します。上書きしますか？"))
         return;
@@ -85,8 +91,7 @@ void TForm1::ActionSaveExecute() {
 }
 
 void TForm1::ActionReNameSaveExecute() {
-    SavePictureDialog1.FileName = QString::fromStdString(
-        PathInFolder(IconFolder.toStdString(), GroupFileName(BaseName(*this), GroupIndex())));
+    SavePictureDialog1.FileName = QString::fromStdString(GroupPathInIconFolder(*this));
     if (!SaveDialogsInUse().ExecutePictureSave(this, SavePictureDialog1)) return;
     const ExportEdit edit = CurrentEdit(*this);
     SaveIconGroup(IconStream, SavePictureDialog1.FileName.toStdString(), edit.hue, edit.saturation, edit.value,
@@ -95,7 +100,8 @@ void TForm1::ActionReNameSaveExecute() {
 
 void TForm1::SaveSingleIconExecute() {
     const int image = SelectedImageIndex();
-    SavePictureDialog1.FileName = QString::fromStdString(ImageFileName(BaseName(*this), GroupIndex(), image, "ico"));
+    SavePictureDialog1.FileName = QString::fromStdString(
+        ImageFileName(BaseName(*this), GroupIndex(), image, IconFileExtension(IconStream)));
     if (!SaveDialogsInUse().ExecutePictureSave(this, SavePictureDialog1)) return;
     const ExportEdit edit = CurrentEdit(*this);
     if (!SaveIconImage(IconStream, SavePictureDialog1.FileName.toStdString(), image, edit.hue, edit.saturation,

@@ -132,6 +132,7 @@ TEST(ExportNames, FollowTheDocumentGroupAndImage) {
     EXPECT_EQ(DocumentBaseName("/windows/system32/shell32.dll"), "shell32");
     EXPECT_EQ(DocumentBaseName("archive.tar.gz"), "archive.tar");
     EXPECT_EQ(GroupFileName("shell32", 3), "shell32-3.ico");
+    EXPECT_EQ(GroupFileName("arrow", 0, "cur"), "arrow-0.cur");
     EXPECT_EQ(ImageFileName("shell32", 3, 0, "png"), "shell32-3-0.png");
     EXPECT_EQ(SeriesFileName(SeriesName("b", 10, 2), 7, "gif"), "b-10-2-7.gif");
     EXPECT_EQ(PathInFolder("/icons", "a.ico"), "/icons/a.ico");

@@ -187,6 +187,29 @@ TEST_F(SaveCommandsTest, AllHueBatchStopsOnCancelDeclineOrMissingFolder) {
     EXPECT_NE(w.errors.reports[0].find((dir / "gone" / "numbered-0-0-0.ico").string()), std::string::npos);
 }
 
+// What the window writes from a cursor file is a cursor file, and is named so.
+TEST_F(SaveCommandsTest, ACursorGroupsIconOutputsAreNamedCur) {
+    w.Open(BuiltFixture("arrow.cur"));
+    w.saveDialogs.pictureAnswers = {InDir("as.cur"), InDir("one.cur")};
+    w.saveDialogs.modalAnswers = {AllHueAnswer(0, true), AllHueAnswer(1, true)};
+    const struct {
+        QAction* command;
+        const char* written;
+    } cases[] = {{w->ActionSave, "arrow-0.cur"},
+                 {w->ActionReNameSave, "as.cur"},
+                 {w->SaveSingleIcon, "one.cur"},
+                 {w->CreateAll, "arrow-0-0-7.cur"},
+                 {w->CreateAll, "arrow-0-0-7.cur"}};
+    for (const auto& c : cases) {
+        c.command->trigger();
+        EXPECT_EQ(ReadFile(dir / c.written).at(2), 2) << c.written;  // a cursor directory
+        fs::remove(dir / c.written);
+    }
+    ASSERT_EQ(w.saveDialogs.pictureRequests.size(), 2u);
+    EXPECT_EQ(w.saveDialogs.pictureRequests[0].FileName, InDir("arrow-0.cur"));
+    EXPECT_EQ(w.saveDialogs.pictureRequests[1].FileName, "arrow-0-0.cur");
+}
+
 TEST_F(SaveCommandsTest, AFullDiskMidBatchIsReportedAndKeepsTheFileItWasToReplace) {
     w->ListView1->selectRow(4);
     const fs::path third = dir / "numbered-0-4-2.bmp";
