@@ -18,13 +18,16 @@ TAutoAdjustIconGrid::TAutoAdjustIconGrid(QWidget* parent)
     : QAbstractScrollArea(parent),
       scrollBarSize_(style()->pixelMetric(QStyle::PM_ScrollBarExtent)),
       color_(palette().color(QPalette::Base)),
-      source_(&DefaultGridIconSource()) {
+      coreSource_(std::make_unique<CoreGridIconSource>()),
+      source_(coreSource_.get()) {
     setFocusPolicy(Qt::StrongFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     verticalScrollBar()->setSingleStep(cellHeight_);
     horizontalScrollBar()->setSingleStep(cellWidth_);
 }
+
+TAutoAdjustIconGrid::~TAutoAdjustIconGrid() = default;
 
 void TAutoAdjustIconGrid::SetModuleName(const QString& path) {
     if (path == moduleName_ || !QFileInfo(path).isFile()) return;
@@ -88,6 +91,7 @@ void TAutoAdjustIconGrid::ClickCell(int col, int row) { MoveTo(col, row); }
 
 void TAutoAdjustIconGrid::CloseModule() {
     moduleName_.clear();
+    source_->Close();
     UpdateScrollRange();
     viewport()->update();
 }

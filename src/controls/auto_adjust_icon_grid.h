@@ -6,10 +6,12 @@
 #include <QColor>
 #include <QPoint>
 #include <QString>
+#include <memory>
 
 namespace zorvane {
 
 class GridIconSource;
+class CoreGridIconSource;
 
 enum TFixedDirection { fdHorizontal, fdVertical };
 
@@ -17,6 +19,7 @@ class TAutoAdjustIconGrid : public QAbstractScrollArea {
     Q_OBJECT
 public:
     explicit TAutoAdjustIconGrid(QWidget* parent = nullptr);
+    ~TAutoAdjustIconGrid() override;
 
     const QString& ModuleName() const { return moduleName_; }
     // Takes a module or icon file; a web page stands for the browser's own icons. The same
@@ -58,7 +61,7 @@ public:
     // cell. The current cell itself for other keys and at the edges.
     QPoint KeyTarget(int key, Qt::KeyboardModifiers modifiers) const;
 
-    // Replaces where the icons come from (the icon core by default; not owned).
+    // Replaces where the icons come from (the grid's own icon core source by default; not owned).
     void SetIconSource(GridIconSource* source) { source_ = source; }
 
 signals:
@@ -86,6 +89,7 @@ private:
     int col_ = 0, row_ = 0;
     int scrollBarSize_;
     QColor color_;
+    std::unique_ptr<CoreGridIconSource> coreSource_;
     GridIconSource* source_;
 };
 

@@ -7,6 +7,8 @@
 
 #include "controls/auto_adjust_icon_grid.h"
 #include "controls/grid_icon_source.h"
+#include "controls/qt_image.h"
+#include "core/icon_by_index.h"
 #include "platform/folders.h"
 #include "support/test_support.h"
 #include "support/qt_app.h"
@@ -226,6 +228,26 @@ TEST_F(IconGridTest, AnEmptyGridMarksNoCellScrollsNowhereAndTakesNoClicks) {
     fresh.show();
     QApplication::processEvents();
     EXPECT_FALSE(fresh.verticalScrollBar()->isVisible());
+}
+
+// The core source keeps the counted module open: its icons stay those of the file read
+// afresh, for every group, across files and after closing.
+TEST(CoreGridIconSourceTest, GivesTheIconsOfTheFileReadAfresh) {
+    test::EnsureQtApp();
+    CoreGridIconSource source;
+    for (const char* name : {"many.dll", "blue.ico", "numbered.dll", "many.dll"}) {
+        const std::string path = test::BuiltFixture(name).string();
+        const QString file = QString::fromStdString(path);
+        const int count = source.Count(file);
+        ASSERT_GT(count, 0) << name;
+        for (int i = -1; i <= count; ++i)
+            EXPECT_EQ(source.Icon(file, i), ToQImage(IconByIndex(path, i))) << name << " " << i;
+    }
+    const std::string other = test::BuiltFixture("mixed.dll").string();
+    EXPECT_EQ(source.Icon(QString::fromStdString(other), 1), ToQImage(IconByIndex(other, 1)));
+    source.Close();
+    const std::string many = test::BuiltFixture("many.dll").string();
+    EXPECT_EQ(source.Icon(QString::fromStdString(many), 2), ToQImage(IconByIndex(many, 2)));
 }
 
 }  // namespace
