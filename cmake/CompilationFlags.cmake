@@ -18,3 +18,11 @@ if(ZORVANE_FUZZ)
   add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
 endif()
+
+# Short-lived command-line programs: each run would spend a good part of its time having the
+# loader resolve the C++ runtime's symbols, so they carry their own copy of that runtime.
+function(zorvane_own_cxx_runtime target)
+  if(NOT ZORVANE_SANITIZE AND NOT ZORVANE_FUZZ)
+    target_link_options(${target} PRIVATE -static-libstdc++ -static-libgcc)
+  endif()
+endfunction()

@@ -1,16 +1,8 @@
 #include "encoders/custom_write_stream.h"
 
-#include <cstring>
-
 namespace zorvane {
 
-namespace {
-// Blocks this large bypass the buffer.
-constexpr std::size_t kDirectWriteSize = 65520;
-}  // namespace
-
-TZNBCustomWriteStream::TZNBCustomWriteStream(std::vector<std::uint8_t>& destination)
-    : destination_(destination), buffer_(kBufferSize) {}
+TZNBCustomWriteStream::TZNBCustomWriteStream(std::vector<std::uint8_t>& destination) : destination_(destination) {}
 
 void TZNBCustomWriteStream::WriteU32(std::uint32_t value) {
     const std::uint8_t b[4] = {static_cast<std::uint8_t>(value >> 24), static_cast<std::uint8_t>(value >> 16),
@@ -19,20 +11,9 @@ void TZNBCustomWriteStream::WriteU32(std::uint32_t value) {
 }
 
 void TZNBCustomWriteStream::Write(std::span<const std::uint8_t> block) {
-    if (block.empty()) return;
-    if (block.size() >= kDirectWriteSize) {
-        Flush();
-        destination_.insert(destination_.end(), block.begin(), block.end());
-        return;
-    }
-    if (used_ + block.size() >= kBufferSize) Flush();
-    std::memcpy(buffer_.data() + used_, block.data(), block.size());
-    used_ += block.size();
+    destination_.insert(destination_.end(), block.begin(), block.end());
 }
 
-void TZNBCustomWriteStream::Flush() {
-    destination_.insert(destination_.end(), buffer_.begin(), buffer_.begin() + static_cast<std::ptrdiff_t>(used_));
-    used_ = 0;
-}
+void TZNBCustomWriteStream::Reserve(std::size_t more) { destination_.reserve(destination_.size() + more); }
 
 }  // namespace zorvane

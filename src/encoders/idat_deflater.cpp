@@ -18,6 +18,10 @@ IdatDeflater::IdatDeflater(int level, std::size_t idatSize, ChunkSink sink)
 
 IdatDeflater::~IdatDeflater() { deflateEnd(&stream_); }
 
+std::size_t IdatDeflater::Bound(std::size_t inputBytes) {
+    return deflateBound(&stream_, static_cast<uLong>(inputBytes));
+}
+
 void IdatDeflater::EmitIfFull() {
     if (stream_.avail_out != 0) return;
     sink_(buffer_);

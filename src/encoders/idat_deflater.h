@@ -21,6 +21,9 @@ public:
     IdatDeflater(const IdatDeflater&) = delete;
     IdatDeflater& operator=(const IdatDeflater&) = delete;
 
+    // The most compressed bytes that input of that size can give.
+    std::size_t Bound(std::size_t inputBytes);
+
     // Both raise EZNBPNG when deflate fails.
     void Feed(std::span<const std::uint8_t> bytes);
     void Finish();

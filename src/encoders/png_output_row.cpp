@@ -26,10 +26,30 @@ void PackedRow(const Bitmap& image, int bits, int y, const ImagePass& pass, int 
     }
 }
 
+// Whole rows of 24- or 32-bit pixels, the common case, in loops without a per-pixel choice.
+void WholeColourRow(const std::uint8_t* src, const std::uint8_t* a, int srcStep, int count, std::uint8_t* out) {
+    const auto step = static_cast<std::size_t>(srcStep);
+    const auto n = static_cast<std::size_t>(count);
+    if (a) {
+        for (std::size_t x = 0; x < n; ++x, src += step, out += 4) {
+            out[0] = src[2], out[1] = src[1], out[2] = src[0];
+            out[3] = static_cast<std::uint8_t>(255 - a[x]);
+        }
+        return;
+    }
+    for (std::size_t x = 0; x < n; ++x, src += step, out += 3) out[0] = src[2], out[1] = src[1], out[2] = src[0];
+}
+
 void ColourRow(const Bitmap& image, const Bitmap* alpha, const PngFormat& f, int y, const ImagePass& pass, int count,
                std::uint8_t* out) {
     const std::uint8_t* src = image.row(y);
     const std::uint8_t* a = f.alpha ? alpha->row(y) : nullptr;
+    if (pass.dx == 1 && f.sourceBits != 15) {
+        const int srcStep = f.sourceHas4thByte ? 4 : 3;
+        const auto x0 = static_cast<std::size_t>(pass.x0);
+        WholeColourRow(src + x0 * static_cast<std::size_t>(srcStep), a ? a + x0 : nullptr, srcStep, count, out);
+        return;
+    }
     const int srcStep = f.sourceBits == 15 ? 2 : (f.sourceHas4thByte ? 4 : 3);
     for (int i = 0; i < count; ++i) {
         const int x = pass.x0 + i * pass.dx;

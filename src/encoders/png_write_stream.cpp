@@ -97,7 +97,6 @@ void TZNBPNGWriteStream::WriteImage() {
     WritePhysicalSize();
     WriteImageData();
     WriteChunk("IEND", {});
-    Flush();
 }
 
 void TZNBPNGWriteStream::WriteHeader() {
@@ -210,10 +209,24 @@ void TZNBPNGWriteStream::WritePhysicalSize() {
     WriteChunk("pHYs", d);
 }
 
+void TZNBPNGWriteStream::ReserveImageData(IdatDeflater& deflater) {
+    std::size_t filtered = 0;
+    for (const ImagePass& pass : PassesFor(options_.Interlaced)) {
+        const int passWidth = pass.width(image_.width());
+        if (passWidth > 0)
+            filtered += static_cast<std::size_t>(pass.height(image_.height())) * (format_.rowBytes(passWidth) + 1);
+    }
+    const std::size_t compressed = deflater.Bound(filtered);
+    constexpr std::size_t kChunkFrame = 12;  // length, type and CRC
+    const std::size_t chunks = compressed / static_cast<std::size_t>(options_.IdatSize) + 1;
+    Reserve(compressed + chunks * kChunkFrame + kChunkFrame);  // the IDAT chunks and IEND
+}
+
 void TZNBPNGWriteStream::WriteImageData() {
     IdatDeflater deflater(options_.CompressionLevel, static_cast<std::size_t>(options_.IdatSize),
                           [this](std::span<const std::uint8_t> chunk) { WriteChunk("IDAT", chunk); });
     RowBuffers rows(format_.rowBytes(image_.width()));
+    ReserveImageData(deflater);
     for (const ImagePass& pass : PassesFor(options_.Interlaced)) {
         const int passHeight = pass.height(image_.height());
         const int passWidth = pass.width(image_.width());

@@ -11,6 +11,8 @@
 
 namespace zorvane {
 
+class IdatDeflater;
+
 class TZNBPNGWriteStream : public TZNBCustomWriteStream {
 public:
     // alphaPlane may be null; clock supplies the time stamp when UseCurrentTime is set.
@@ -33,6 +35,7 @@ private:
     void WriteBackground();
     void WriteTransparency();
     void WritePhysicalSize();
+    void ReserveImageData(IdatDeflater& deflater);
     void WriteImageData();
 
     TZNBPNGOptions options_;

@@ -8,14 +8,15 @@
 namespace zorvane {
 
 std::vector<std::uint8_t> EncodePngForSave(const Bitmap& bitmap, bool transparent, const PngClock& clock) {
-    TZNBPNG png(clock);
+    // The options a new graphic has, written from the caller's bitmap without a copy of it.
+    TZNBPNGOptions options;
+    if (clock) options.StoredTime = clock();
     // Real alpha is written as such; a transparent colour would only lose it.
     const bool alpha = UsesAlpha(bitmap);
     if (transparent && !alpha && !bitmap.empty())
-        png.SetTransparentColor(ToTColor(bitmap.pixelColor(0, bitmap.height() - 1)));
-    png.Assign(bitmap);
-    if (alpha) png.SetAlphaPlane(AlphaPlaneOf(bitmap));
-    return png.SaveToBytes();
+        options.TransparentColor = ToTColor(bitmap.pixelColor(0, bitmap.height() - 1));
+    const Bitmap plane = alpha ? AlphaPlaneOf(bitmap) : Bitmap();
+    return TZNBPNG::EncodeToBytes(bitmap, alpha ? &plane : nullptr, options, clock);
 }
 
 std::vector<std::uint8_t> EncodeGifForSave(const Bitmap& bitmap, bool transparent) {

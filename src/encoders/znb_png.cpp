@@ -37,9 +37,12 @@ void TZNBPNG::Assign(const TZNBPNG& other) {
     options = other.options;
 }
 
-std::vector<std::uint8_t> TZNBPNG::SaveToBytes() const {
+std::vector<std::uint8_t> TZNBPNG::SaveToBytes() const { return EncodeToBytes(image_, &alphaPlane_, options, clock_); }
+
+std::vector<std::uint8_t> TZNBPNG::EncodeToBytes(const Bitmap& image, const Bitmap* alphaPlane,
+                                                 const TZNBPNGOptions& options, const PngClock& clock) {
     std::vector<std::uint8_t> bytes;
-    TZNBPNGWriteStream writer(bytes, options, image_, &alphaPlane_, clock_);
+    TZNBPNGWriteStream writer(bytes, options, image, alphaPlane, clock);
     writer.WriteImage();
     return bytes;
 }

@@ -35,6 +35,9 @@ public:
 
     // Raise EZNBPNG.
     std::vector<std::uint8_t> SaveToBytes() const;
+    // The same for a bitmap and alpha plane (may be null) held elsewhere, without copying them in.
+    static std::vector<std::uint8_t> EncodeToBytes(const Bitmap& image, const Bitmap* alphaPlane,
+                                                   const TZNBPNGOptions& options, const PngClock& clock);
     void LoadFromStream(std::span<const std::uint8_t> data);
 
 private:

@@ -67,15 +67,19 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
         throw FileError("ファイル " + path + " を開けません。" + reason(S_ISDIR(st.st_mode) ? EISDIR : errno));
-    std::vector<std::uint8_t> data;
-    std::uint8_t buf[65536];
+    // Read in place into room for the size stat gives (plus one byte to see the end at once);
+    // a file that grows meanwhile is read on to its end all the same.
+    std::vector<std::uint8_t> data(static_cast<std::size_t>(st.st_size) + 1);
+    std::size_t used = 0;
     for (;;) {
-        ssize_t n = ::read(fd.get(), buf, sizeof buf);
+        if (used == data.size()) data.resize(data.size() * 2);
+        ssize_t n = ::read(fd.get(), data.data() + used, data.size() - used);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) throw FileError("ファイル " + path + " を読み込めません。" + reason(errno));
         if (n == 0) break;
-        data.insert(data.end(), buf, buf + n);
+        used += static_cast<std::size_t>(n);
     }
+    data.resize(used);
     return data;
 }
 
