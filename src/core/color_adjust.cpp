@@ -108,6 +108,37 @@ PackedColor Pack(int r, int g, int b, std::uint8_t a) {
            (static_cast<PackedColor>(a) << 24);
 }
 
+HueFreeColor WithoutHue(double saturation, double value, std::uint8_t a) {
+    HueFreeColor c;
+    c.S = Clamp01(saturation);
+    c.V = Clamp01(value);
+    c.A = a;
+    c.top = static_cast<std::uint8_t>(Channel(c.V));
+    if (c.S != 0) c.floor = static_cast<std::uint8_t>(Channel(Store((1 - Ext(c.S)) * c.V)));
+    return c;
+}
+
+// The colour at a hue already in range. Each sixth of the circle rises or falls along one
+// ramp between the floor and V, so only that ramp is formed.
+PackedColor WithHue(const HueFreeColor& c, double H) {
+    if (c.S == 0) return Pack(c.top, c.top, c.top, c.A);
+    const double h = SixthOfHue(H);
+    const int i = static_cast<int>(h);
+    const double f = Store(Ext(h) - i);
+    const int sector = i % 6;  // a hue that rounded up to 360 is 0
+    const bool falling = sector != 0 && sector != 2 && sector != 4;
+    const int ramp = Channel(falling ? Store((1 - Ext(c.S) * f) * c.V) : Store((1 - (1 - Ext(f)) * c.S) * c.V));
+    const int v = c.top, p = c.floor;
+    switch (sector) {
+    case 0: return Pack(v, ramp, p, c.A);
+    case 1: return Pack(ramp, v, p, c.A);
+    case 2: return Pack(p, v, ramp, c.A);
+    case 3: return Pack(p, ramp, v, c.A);
+    case 4: return Pack(ramp, p, v, c.A);
+    default: return Pack(v, p, ramp, c.A);
+    }
+}
+
 // The three offsets with the saturation and value quotients formed once; they are added
 // unrounded, exactly as the single formula adds them.
 class ColorAdjuster {
@@ -166,21 +197,37 @@ void AdjustTable(std::span<std::uint8_t> image, int bitCount, int hue, int satur
     }
 }
 
-void AdjustPixels(std::span<std::uint8_t> image, int bitCount, int width, int height, int hue, int saturation,
-                  int value) {
-    const std::size_t rowBytes = Bitmap::RowBytesFor(width, bitCount);
-    ByteReader(image).bytes(40, rowBytes * static_cast<std::size_t>(height));
-    if (IsNoAdjustment(hue, saturation, value)) return;
-    MemoAdjuster adjust(hue, saturation, value);
-    const int step = bitCount / 8;
-    for (int y = 0; y < height; ++y) {
-        std::uint8_t* p = image.data() + 40 + rowBytes * static_cast<std::size_t>(y);
-        for (int x = 0; x < width; ++x, p += step) {
-            // 24-bit pixels have no fourth byte; 32-bit ones keep theirs.
-            const PackedColor c = adjust(Pack(p[2], p[1], p[0], bitCount == 32 ? p[3] : 0));
-            for (int i = 0; i < step; ++i) p[i] = static_cast<std::uint8_t>(c >> (8 * i));
-        }
+// Raises ReadError when the data end before the pixels do.
+void CheckPixelData(std::span<const std::uint8_t> image, const PixelLayout& layout) {
+    const std::size_t rowBytes = Bitmap::RowBytesFor(layout.width, layout.bitCount);
+    ByteReader(image).bytes(40, rowBytes * static_cast<std::size_t>(layout.height));
+}
+
+// The pixels of a 24- or 32-bit image in the order stored, after the bounds check.
+template <typename Byte, typename Visit>
+void ForEachPixel(std::span<Byte> image, const PixelLayout& layout, Visit visit) {
+    CheckPixelData(image, layout);
+    const std::size_t rowBytes = Bitmap::RowBytesFor(layout.width, layout.bitCount);
+    const int step = layout.bitCount / 8;
+    for (int y = 0; y < layout.height; ++y) {
+        Byte* p = image.data() + 40 + rowBytes * static_cast<std::size_t>(y);
+        for (int x = 0; x < layout.width; ++x, p += step) visit(p, step);
     }
+}
+
+// 24-bit pixels have no fourth byte; 32-bit ones keep theirs.
+PackedColor PixelColor(const std::uint8_t* p, int step) { return Pack(p[2], p[1], p[0], step == 4 ? p[3] : 0); }
+void PutPixel(std::uint8_t* p, int step, PackedColor c) {
+    for (int i = 0; i < step; ++i) p[i] = static_cast<std::uint8_t>(c >> (8 * i));
+}
+
+void AdjustPixels(std::span<std::uint8_t> image, const PixelLayout& layout, int hue, int saturation, int value) {
+    if (IsNoAdjustment(hue, saturation, value)) {
+        CheckPixelData(image, layout);
+        return;
+    }
+    MemoAdjuster adjust(hue, saturation, value);
+    ForEachPixel(image, layout, [&](std::uint8_t* p, int step) { PutPixel(p, step, adjust(PixelColor(p, step))); });
 }
 
 // A 32-bit copy; other depths get their colours and a fourth byte of 0.
@@ -202,31 +249,7 @@ std::string UnsupportedBitCountMessage(unsigned bitCount) {
     return std::to_string(bitCount) + "ビットの形式には対応していません。";
 }
 
-PackedColor HSVToRGB(const THSVColor& hsv) {
-    const double S = Clamp01(hsv.S);
-    const double V = Clamp01(hsv.V);
-    const double H = WrapHue(hsv.H);
-    if (S == 0) {
-        const int grey = Channel(V);
-        return Pack(grey, grey, grey, hsv.A);
-    }
-    const double h = SixthOfHue(H);
-    const int i = static_cast<int>(h);
-    const double f = Store(Ext(h) - i);
-    const double p = Store((1 - Ext(S)) * V);
-    const double q = Store((1 - Ext(S) * f) * V);
-    const double t = Store((1 - (1 - Ext(f)) * S) * V);
-    double r, g, b;
-    switch (i % 6) {  // a hue that rounded up to 360 is 0
-    case 0: r = V, g = t, b = p; break;
-    case 1: r = q, g = V, b = p; break;
-    case 2: r = p, g = V, b = t; break;
-    case 3: r = p, g = q, b = V; break;
-    case 4: r = t, g = p, b = V; break;
-    default: r = V, g = p, b = q; break;
-    }
-    return Pack(Channel(r), Channel(g), Channel(b), hsv.A);
-}
+PackedColor HSVToRGB(const THSVColor& hsv) { return WithHue(WithoutHue(hsv.S, hsv.V, hsv.A), WrapHue(hsv.H)); }
 
 PackedColor AdjustColor(PackedColor color, int hue, int saturation, int value) {
     return ColorAdjuster(hue, saturation, value)(color);
@@ -239,23 +262,63 @@ void AdjustColorRGB(int hue, int saturation, int value, std::uint32_t rgb, std::
     dest[2] = static_cast<std::uint8_t>(c >> 16);
 }
 
+namespace {
+
+unsigned AdjustedBitCount(std::span<const std::uint8_t> image, std::uint16_t dirBitCount) {
+    return dirBitCount != 0 ? dirBitCount : ByteReader(image).u16le(14);
+}
+
+std::optional<PixelLayout> PixelLayoutOf(unsigned bitCount, std::uint8_t heightByte, std::uint8_t widthByte) {
+    if (bitCount != 24 && bitCount != 32) return std::nullopt;
+    // A size byte of 0 stands for 256 pixels.
+    return PixelLayout{static_cast<int>(bitCount), widthByte == 0 ? 256 : widthByte,
+                       heightByte == 0 ? 256 : heightByte};
+}
+
+}  // namespace
+
 bool AdjustIconImageColors(std::span<std::uint8_t> image, int hue, int saturation, int value, std::uint8_t heightByte,
                            std::uint8_t widthByte, std::uint16_t dirBitCount, MessageSink& sink) {
-    const unsigned bitCount = dirBitCount != 0 ? dirBitCount : ByteReader(image).u16le(14);
+    const unsigned bitCount = AdjustedBitCount(image, dirBitCount);
+    if (const auto layout = PixelLayoutOf(bitCount, heightByte, widthByte)) {
+        AdjustPixels(image, *layout, hue, saturation, value);
+        return true;
+    }
     switch (bitCount) {
     case 1:
     case 4:
     case 8: AdjustTable(image, static_cast<int>(bitCount), hue, saturation, value); return true;
-    case 24:
-    case 32: {
-        // A size byte of 0 stands for 256 pixels.
-        const int width = widthByte == 0 ? 256 : widthByte;
-        const int height = heightByte == 0 ? 256 : heightByte;
-        AdjustPixels(image, static_cast<int>(bitCount), width, height, hue, saturation, value);
-        return true;
-    }
     default: sink.show(MessageKind::Information, UnsupportedBitCountMessage(bitCount)); return false;
     }
+}
+
+std::optional<HueSeriesPixels> HueSeriesPixels::Prepare(std::span<const std::uint8_t> image, int saturation, int value,
+                                                        std::uint8_t heightByte, std::uint8_t widthByte,
+                                                        std::uint16_t dirBitCount) {
+    const auto layout = PixelLayoutOf(AdjustedBitCount(image, dirBitCount), heightByte, widthByte);
+    if (!layout) return std::nullopt;
+    HueSeriesPixels series(*layout, saturation, value);
+    const Ext s = Ext(saturation) / 100, v = Ext(value) / 100;
+    series.pixels_.reserve(static_cast<std::size_t>(layout->width) * static_cast<std::size_t>(layout->height));
+    ForEachPixel(image, *layout, [&](const std::uint8_t* p, int step) {
+        const PackedColor color = PixelColor(p, step);
+        const THSVColor c = ToHSV((color >> 16) & 0xFF, (color >> 8) & 0xFF, color & 0xFF);
+        series.pixels_.push_back(
+            {c.H, WithoutHue(Store(s + c.S), Store(v + c.V), static_cast<std::uint8_t>(color >> 24))});
+    });
+    return series;
+}
+
+void HueSeriesPixels::Apply(std::span<std::uint8_t> image, int hue) const {
+    if (IsNoAdjustment(hue, saturation_, value_)) {
+        CheckPixelData(image, layout_);
+        return;
+    }
+    const Pixel* next = pixels_.data();
+    ForEachPixel(image, layout_, [&](std::uint8_t* p, int step) {
+        const Pixel& pixel = *next++;
+        PutPixel(p, step, WithHue(pixel.rest, WrapHue(Store(Ext(hue) + pixel.H))));
+    });
 }
 
 Bitmap AdjustBitmapColors(const Bitmap& source, int hue, int saturation, int value) {

@@ -5,8 +5,10 @@
 // part of the contract: saved files must match bit for bit.
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "bitmap/bitmap.h"
 #include "platform/message_sink.h"
@@ -52,6 +54,44 @@ Bitmap AdjustPreviewColors(const Bitmap& source, int hue, int saturation, int va
 
 // A 32-bit copy of source with every pixel converted; the fourth bytes (alpha) stay.
 Bitmap AdjustBitmapColors(const Bitmap& source, int hue, int saturation, int value);
+
+// What the way back to RGB takes from S and V alone: the clamped values and the channels of V
+// and of the floor (1 - S) * V, which every hue shares.
+struct HueFreeColor {
+    double S = 0, V = 0;
+    std::uint8_t top = 0, floor = 0, A = 0;
+};
+
+// Where a 24- or 32-bit icon image's pixels are: the bit count and the directory's size.
+struct PixelLayout {
+    int bitCount = 0;
+    int width = 0, height = 0;
+};
+
+// The pixels of a 24- or 32-bit icon image taken once for a series of hues at one saturation
+// and value: Apply(copy, hue) does to a copy of that image what AdjustIconImageColors does
+// with the hue, the hue-free share of the work (into HSV, the saturation and value, the
+// channels every hue shares) having been done here once.
+class HueSeriesPixels {
+public:
+    // Nothing when AdjustIconImageColors would not take the pixels one by one (another
+    // depth); data too short for the pixels raise ReadError, as there.
+    static std::optional<HueSeriesPixels> Prepare(std::span<const std::uint8_t> image, int saturation, int value,
+                                                  std::uint8_t heightByte, std::uint8_t widthByte,
+                                                  std::uint16_t dirBitCount);
+    void Apply(std::span<std::uint8_t> image, int hue) const;
+
+private:
+    HueSeriesPixels(PixelLayout layout, int saturation, int value)
+        : layout_(layout), saturation_(saturation), value_(value) {}
+    struct Pixel {
+        double H;  // the colour's own hue
+        HueFreeColor rest;
+    };
+    PixelLayout layout_;
+    int saturation_, value_;
+    std::vector<Pixel> pixels_;
+};
 
 // The information message for an image depth the system does not handle.
 std::string UnsupportedBitCountMessage(unsigned bitCount);

@@ -1,5 +1,6 @@
 #include "export/hue_series.h"
 
+#include "core/icon_decode.h"
 #include "export/export_names.h"
 
 namespace zorvane {
@@ -8,26 +9,62 @@ std::string HueSeriesConfirmation(const std::string& folder, int count) {
     return folder + "\r\n" + "に、計" + std::to_string(count) + "枚の画像を作成します。よろしいですか？";
 }
 
+namespace {
+
+// The paths of a series, the part every file shares built once.
+class SeriesPaths {
+public:
+    SeriesPaths(const HueSeriesSource& source, const HueSeriesOptions& options)
+        : folder_(options.folder),
+          series_(SeriesName(source.baseName, source.group, source.image)),
+          // Icon outputs of a cursor group are cursor files.
+          extension_(IsPictureFormat(options.format) ? ExtensionOf(options.format) : IconFileExtension(source.stream)) {
+    }
+    std::string operator()(int k) const { return PathInFolder(folder_, SeriesFileName(series_, k, extension_)); }
+
+private:
+    const std::string& folder_;
+    std::string series_;
+    std::string extension_;
+};
+
+// A picture series decodes its image once; each file costs only its hue's share of the
+// colour work and the encoding. It stops at the first image that cannot be made.
+std::vector<std::string> WritePictureSeries(const HueSeriesSource& source, const HueSeriesOptions& options,
+                                            MessageSink& sink) {
+    const SeriesPaths paths(source, options);
+    const ExportEdit& edit = source.edit;
+    IconImageHues image(source.stream, source.image, edit.saturation, edit.value, edit.state);
+    std::vector<std::string> written;
+    for (int k = 0; k < options.count; ++k) {
+        const std::optional<Bitmap> bitmap = ExportableBitmap(image.WithHue(edit.hue + options.step * k, sink), sink);
+        if (!bitmap) break;
+        const std::string path = paths(k);
+        WritePictureFile(*bitmap, options.format, path, options.transparent);
+        written.push_back(path);
+    }
+    return written;
+}
+
+}  // namespace
+
 std::string HueSeriesPath(const HueSeriesSource& source, const HueSeriesOptions& options, int k) {
-    const std::string series = SeriesName(source.baseName, source.group, source.image);
-    // Icon outputs of a cursor group are cursor files.
-    const char* extension = IsPictureFormat(options.format) ? ExtensionOf(options.format)
-                                                            : IconFileExtension(source.stream);
-    return PathInFolder(options.folder, SeriesFileName(series, k, extension));
+    return SeriesPaths(source, options)(k);
 }
 
 std::vector<std::string> WriteHueSeries(const HueSeriesSource& source, const HueSeriesOptions& options,
                                         MessageSink& sink) {
+    if (IsPictureFormat(options.format)) return WritePictureSeries(source, options, sink);
+    const SeriesPaths paths(source, options);
     std::vector<std::string> written;
     for (int k = 0; k < options.count; ++k) {
         ExportEdit edit = source.edit;
         edit.hue += options.step * k;
-        const std::string path = HueSeriesPath(source, options, k);
+        const std::string path = paths(k);
         // Transparency is a PNG and GIF option; the other writers never look at it.
         const bool made = ExportImage(source.stream, source.image, options.format, path, edit, options.transparent,
                                       sink);
         if (made) written.push_back(path);
-        if (!made && IsPictureFormat(options.format)) break;
     }
     return written;
 }

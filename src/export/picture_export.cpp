@@ -25,14 +25,17 @@ bool IsPictureFormat(ExportFormat format) {
     return format == ExportFormat::Bitmap || format == ExportFormat::Png || format == ExportFormat::Gif;
 }
 
-std::optional<Bitmap> ExportBitmap(const TIconStream& stream, int image, const ExportEdit& edit, MessageSink& sink) {
-    std::optional<Bitmap> bitmap = IconImageToBitmap(stream, image, edit.hue, edit.saturation, edit.value, edit.state,
-                                                     sink);
+std::optional<Bitmap> ExportableBitmap(std::optional<Bitmap> bitmap, MessageSink& sink) {
     if (!bitmap || bitmap->empty()) {
         sink.show(MessageKind::Error, kBitmapFailedMessage);
         return std::nullopt;
     }
     return bitmap;
+}
+
+std::optional<Bitmap> ExportBitmap(const TIconStream& stream, int image, const ExportEdit& edit, MessageSink& sink) {
+    return ExportableBitmap(IconImageToBitmap(stream, image, edit.hue, edit.saturation, edit.value, edit.state, sink),
+                            sink);
 }
 
 void WritePictureFile(const Bitmap& bitmap, ExportFormat format, const std::string& path, bool transparent) {

@@ -28,6 +28,9 @@ struct ExportEdit {
     TransformState state;
 };
 
+// The bitmap when it holds pixels, else nothing after the error kBitmapFailedMessage.
+std::optional<Bitmap> ExportableBitmap(std::optional<Bitmap> bitmap, MessageSink& sink);
+
 // The decoded image with the edit applied, or nothing after the error kBitmapFailedMessage
 // (a missing or empty bitmap) was shown through sink.
 std::optional<Bitmap> ExportBitmap(const TIconStream& stream, int image, const ExportEdit& edit, MessageSink& sink);

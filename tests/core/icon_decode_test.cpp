@@ -10,6 +10,7 @@
 #include "core/le_bytes.h"
 #include "core/preview_icon.h"
 #include "support/icon_builder.h"
+#include "support/test_support.h"
 
 namespace zorvane {
 namespace {
@@ -170,6 +171,60 @@ TEST(IconImageToBitmap, ACursorsHotSpotIsNeverTakenForItsBitCount) {
             EXPECT_EQ(ReadIconImage(StreamOf(*savedCursor), i), ReadIconImage(StreamOf(*savedIcon), i));
         }
         EXPECT_TRUE(sink.messages.empty());
+    }
+}
+
+// The series decoder gives, hue for hue, what the single image's decoding gives: the same
+// bitmap, the same messages, the same error, over every depth, a PNG image, refused and
+// short images, and directory bit counts that disagree with the header.
+TEST(IconImageHues, MatchesTheSingleImageAtEveryHue) {
+    auto topDown = test::MakeIconImage({32, 32, 8, 1});
+    PutU32le(topDown.data() + 8, static_cast<std::uint32_t>(-64));
+    auto sixteen = test::MakeIconImage({32, 32, 8, 1});
+    sixteen[14] = 16;
+    auto shortRows = test::MakeIconImage({32, 32, 24, 1});
+    shortRows.resize(40 + 32 * 96 - 1);
+    std::vector<TIconStream> streams;
+    for (int bits : {1, 4, 8, 24, 32}) streams.push_back(StreamOf(test::MakeIconFile({{32, 32, bits, 5}})));
+    streams.push_back(StreamOf(test::ReadFile(test::BuiltFixture("png256.ico"))));
+    streams.push_back(RawStream(topDown, 8));
+    streams.push_back(RawStream(sixteen, 8));
+    streams.push_back(RawStream(shortRows, 0));
+    streams.push_back(RawStream(test::MakeIconImage({32, 32, 8, 2}), 24));
+    streams.push_back(RawStream(test::MakeIconImage({32, 32, 32, 3}), 16));
+    TransformState turned;
+    turned.TurnRight();
+    const int hues[] = {0, 10, 190, 359, -400, 1000};
+    for (std::size_t n = 0; n < streams.size(); ++n) {
+        for (const auto& [saturation, value] : {std::pair{0, 0}, {-10, 5}, {100, -100}}) {
+            SCOPED_TRACE(testing::Message() << "stream " << n << " s " << saturation << " v " << value);
+            IconImageHues series(streams[n], 0, saturation, value, turned);
+            for (int hue : hues) {
+                RecordingMessageSink expectedSink, actualSink;
+                std::optional<Bitmap> expected, actual;
+                bool expectedThrew = false, actualThrew = false;
+                try {
+                    expected = IconImageToBitmap(streams[n], 0, hue, saturation, value, turned, expectedSink);
+                } catch (const std::exception&) {
+                    expectedThrew = true;
+                }
+                try {
+                    actual = series.WithHue(hue, actualSink);
+                } catch (const std::exception&) {
+                    actualThrew = true;
+                }
+                ASSERT_EQ(actualThrew, expectedThrew) << hue;
+                ASSERT_EQ(actual.has_value(), expected.has_value()) << hue;
+                ASSERT_EQ(actualSink.messages.size(), expectedSink.messages.size()) << hue;
+                for (std::size_t i = 0; i < actualSink.messages.size(); ++i)
+                    EXPECT_EQ(actualSink.messages[i].text, expectedSink.messages[i].text);
+                if (!actual) continue;
+                EXPECT_EQ(actual->bitsPerPixel(), expected->bitsPerPixel());
+                EXPECT_EQ(actual->width(), expected->width());
+                EXPECT_EQ(actual->palette(), expected->palette()) << hue;
+                EXPECT_EQ(actual->pixels(), expected->pixels()) << hue;
+            }
+        }
     }
 }
 
