@@ -99,8 +99,9 @@ NeModule::NeModule(RandomAccessFile file, std::vector<Resource> resources)
     : file_(std::move(file)), resources_(std::move(resources)) {
     for (std::size_t i = 0; i < resources_.size(); ++i)
         if (resources_[i].type && resources_[i].name) byName_.push_back(i);
-    std::stable_sort(byName_.begin(), byName_.end(),
-                     [this](std::size_t a, std::size_t b) { return KeyOf(resources_[a]) < KeyOf(resources_[b]); });
+    std::sort(byName_.begin(), byName_.end(), [this](std::size_t a, std::size_t b) {
+        return std::tuple_cat(KeyOf(resources_[a]), std::tie(a)) < std::tuple_cat(KeyOf(resources_[b]), std::tie(b));
+    });
 }
 
 std::optional<NeModule> NeModule::Open(const std::string& path) {

@@ -1,6 +1,7 @@
 #include "platform/pe_module.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "platform/byte_reader.h"
 
@@ -100,10 +101,11 @@ PeModule::TypeIndex PeModule::ReadTypeIndex(std::uint32_t type) const {
         // An entry that leads back up is listed nowhere and found as nothing.
         const bool cycle = Contains(visited, OffsetOf(e.target));
         if (!cycle) index.names.push_back(*name);
-        index.byName.push_back({std::move(*name), cycle ? std::nullopt : std::optional(OffsetOf(e.target))});
+        index.byName.push_back(
+            {std::move(*name), cycle ? std::nullopt : std::optional(OffsetOf(e.target)), index.byName.size()});
     }
-    std::stable_sort(index.byName.begin(), index.byName.end(),
-                     [](const Named& a, const Named& b) { return a.name < b.name; });
+    std::sort(index.byName.begin(), index.byName.end(),
+              [](const Named& a, const Named& b) { return std::tie(a.name, a.stored) < std::tie(b.name, b.stored); });
     return index;
 }
 

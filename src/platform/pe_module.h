@@ -38,6 +38,7 @@ private:
     struct Named {
         ResourceName name;
         std::optional<std::uint32_t> languages;
+        std::size_t stored = 0;  // its place in the table
     };
     // One type's entries, read once: its names in stored order, and every entry sorted by
     // name (stored order among equal names), so that a look-up takes no walk of the table.

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <numeric>
+#include <tuple>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -101,8 +102,9 @@ std::optional<std::vector<std::uint8_t>> RandomAccessFile::ReadAt(std::uint64_t 
 bool RandomAccessFile::AppendRanges(std::span<const Range> ranges, std::vector<std::uint8_t>& out) const {
     std::vector<std::size_t> order(ranges.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return ranges[a].offset < ranges[b].offset; });
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return std::tie(ranges[a].offset, a) < std::tie(ranges[b].offset, b);
+    });
     // In file order, ranges close together join one run; the runs are read back to back into
     // joined_, and at[i] is where range i lands there (kDirect: read straight into out).
     struct Run {
