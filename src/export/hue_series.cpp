@@ -2,6 +2,7 @@
 
 #include "core/icon_decode.h"
 #include "export/export_names.h"
+#include "export/ordered_picture_writer.h"
 
 namespace zorvane {
 
@@ -29,21 +30,22 @@ private:
 };
 
 // A picture series decodes its image once; each file costs only its hue's share of the
-// colour work and the encoding. It stops at the first image that cannot be made.
+// colour work, made here, and the encoding, made on the other cores. It stops at the
+// first image that cannot be made.
 std::vector<std::string> WritePictureSeries(const HueSeriesSource& source, const HueSeriesOptions& options,
                                             MessageSink& sink) {
     const SeriesPaths paths(source, options);
     const ExportEdit& edit = source.edit;
     IconImageHues image(source.stream, source.image, edit.saturation, edit.value, edit.state);
-    std::vector<std::string> written;
+    OrderedPictureWriter writer(options.format, options.transparent);
+    FlushingMessageSink flushing(sink, writer);
     for (int k = 0; k < options.count; ++k) {
-        const std::optional<Bitmap> bitmap = ExportableBitmap(image.WithHue(edit.hue + options.step * k, sink), sink);
+        std::optional<Bitmap> bitmap = ExportableBitmap(image.WithHue(edit.hue + options.step * k, flushing), flushing);
         if (!bitmap) break;
-        const std::string path = paths(k);
-        WritePictureFile(*bitmap, options.format, path, options.transparent);
-        written.push_back(path);
+        writer.Add(std::move(*bitmap), paths(k));
     }
-    return written;
+    writer.Flush();
+    return writer.written();
 }
 
 }  // namespace

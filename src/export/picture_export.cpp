@@ -38,15 +38,19 @@ std::optional<Bitmap> ExportBitmap(const TIconStream& stream, int image, const E
                             sink);
 }
 
-void WritePictureFile(const Bitmap& bitmap, ExportFormat format, const std::string& path, bool transparent) {
+std::vector<std::uint8_t> EncodePictureFile(const Bitmap& bitmap, ExportFormat format, bool transparent) {
     switch (format) {
-    case ExportFormat::Bitmap: SaveBitmapFile(bitmap, path); return;
-    case ExportFormat::Png: WriteFileReplacing(path, EncodePngForSave(bitmap, transparent)); return;
-    case ExportFormat::Gif: WriteFileReplacing(path, EncodeGifForSave(bitmap, transparent)); return;
+    case ExportFormat::Bitmap: return EncodeBitmapFile(bitmap);
+    case ExportFormat::Png: return EncodePngForSave(bitmap, transparent);
+    case ExportFormat::Gif: return EncodeGifForSave(bitmap, transparent);
     case ExportFormat::GroupIcon:
     case ExportFormat::SingleIcon: break;
     }
     throw std::invalid_argument("not a picture format");
+}
+
+void WritePictureFile(const Bitmap& bitmap, ExportFormat format, const std::string& path, bool transparent) {
+    WriteFileReplacing(path, EncodePictureFile(bitmap, format, transparent));
 }
 
 bool ExportImage(const TIconStream& stream, int image, ExportFormat format, const std::string& path,

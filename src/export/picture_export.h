@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "bitmap/bitmap.h"
 #include "bitmap/texts.h"
@@ -34,6 +35,9 @@ std::optional<Bitmap> ExportableBitmap(std::optional<Bitmap> bitmap, MessageSink
 // The decoded image with the edit applied, or nothing after the error kBitmapFailedMessage
 // (a missing or empty bitmap) was shown through sink.
 std::optional<Bitmap> ExportBitmap(const TIconStream& stream, int image, const ExportEdit& edit, MessageSink& sink);
+
+// The bytes of the bitmap, PNG or GIF file WritePictureFile writes; safe on any thread.
+std::vector<std::uint8_t> EncodePictureFile(const Bitmap& bitmap, ExportFormat format, bool transparent);
 
 // Writes a decoded image as a bitmap, PNG or GIF file. transparent: for PNG the
 // bottom-left pixel's colour becomes transparent, for GIF the bitmap's transparent colour
