@@ -15,6 +15,9 @@ source "$(dirname "$0")/timing.sh"
 ours() { "$tool" "$work/in.bmp" "$work/ours.$ext"; }
 before() { "$BEFORE" "$work/in.bmp" "$work/before.$ext"; }
 theirs() { "$convert" "$work/in.bmp" "$work/theirs.$ext"; }
+# Each run writes a new file: replacing one costs us a flush to disk first, which keeps the
+# old file safe until the new one is whole and which convert, writing in place, does not do.
+prepare() { rm -f "$work/$1.$ext"; }
 
 sides=(ours theirs)
 has_before && sides+=(before)

@@ -37,7 +37,9 @@ theirs() {
   done
 }
 
-mkdir -p "$work/ours" "$work/theirs" "$work/before"
+# Each run writes into an empty folder, as the first series into a folder does (files
+# replaced are flushed to disk before they take the old names; convert writes in place).
+prepare() { rm -rf "${work:?}/$1" && mkdir "$work/$1"; }
 sides=(ours theirs)
 has_before && sides+=(before)
 compare "$runs" "${sides[@]}"
