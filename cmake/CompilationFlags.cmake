@@ -20,9 +20,15 @@ if(ZORVANE_FUZZ)
 endif()
 
 # Short-lived command-line programs: each run would spend a good part of its time having the
-# loader resolve the C++ runtime's symbols, so they carry their own copy of that runtime.
+# loader map and resolve the C++ runtime and zlib, so they carry their own copies of both
+# (the same zlib, so the same bytes; zlib1g-dev ships the archive).
+find_library(ZORVANE_ZLIB_ARCHIVE NAMES libz.a)
 function(zorvane_own_cxx_runtime target)
   if(NOT ZORVANE_SANITIZE AND NOT ZORVANE_FUZZ)
     target_link_options(${target} PRIVATE -static-libstdc++ -static-libgcc)
+    if(ZORVANE_ZLIB_ARCHIVE)
+      # After the library that calls it, so the linker takes zlib from the archive.
+      target_link_libraries(${target} PRIVATE encoders ${ZORVANE_ZLIB_ARCHIVE})
+    endif()
   endif()
 endfunction()
