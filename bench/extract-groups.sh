@@ -15,11 +15,11 @@ cli="$build/src/cli/zorvane-cli"
 command -v wrestool >/dev/null || { echo "wrestool is not installed (package icoutils)" >&2; exit 1; }
 source "$(dirname "$0")/timing.sh"
 
-ours() { "$cli" group "$module" all "$work/out"; }
-before() { "$BEFORE" group "$module" all "$work/out"; }
-wrestool_x() { wrestool -x -t 14 "$module" -o "$work/out"; }
-cp_floor() { cp -r "$work/ref/." "$work/out"; }
-prepare() { rm -rf "$work/out" && mkdir "$work/out"; }
+ours() { "$cli" group "$module" all "$out"; }
+before() { "$BEFORE" group "$module" all "$out"; }
+wrestool_x() { wrestool -x -t 14 "$module" -o "$out"; }
+cp_floor() { cp -r "$work/ref/." "$out"; }
+prepare() { fresh_out; }
 
 groups=$("$cli" count "$module")
 "$cli" group "$module" all "$work/ref" >/dev/null
@@ -38,5 +38,5 @@ row "cp -r of the same files (floor)" cp_floor
 ratio_line "ratio ours / wrestool (goal: at most 0.12)" ours wrestool_x
 ratio_line "ratio ours / cp -r (goal: at most 1.3)" ours cp_floor
 has_before && ratio_line "ratio ours / BEFORE" ours before
-prepare ours
-echo "peak resident size of ours: $(peak_rss_mb "$cli" group "$module" all "$work/out") MB"
+fresh_out
+echo "peak resident size of ours: $(peak_rss_mb "$cli" group "$module" all "$out") MB"

@@ -26,24 +26,26 @@ with open(sys.argv[2], 'wb') as f:
     f.write(struct.pack('<HHH', 0, 1, 1) + struct.pack('<BBBBHHII', 0, 0, 0, 0, 1, 32, len(image), 22) + image)
 PY
 
-series() { "$1" hues "$work/in.ico" 0 0 "$work/$2" --format png --step 10 --count 36; }
-ours() { series "$cli" ours; }
-before() { series "$BEFORE" before; }
+series() { "$1" hues "$work/in.ico" 0 0 "$out" --format png --step 10 --count 36; }
+ours() { series "$cli"; }
+before() { series "$BEFORE"; }
 # convert's hue argument is 100 for no change and 0 or 200 for half a turn.
 theirs() {
   for ((k = 0; k < 36; k++)); do
     "$convert" "$work/in.png" -modulate "100,100,$(echo "scale=4; 100 + $k * 10 * 100 / 180" | bc)" \
-      "PNG32:$work/theirs/in-$k.png"
+      "PNG32:$out/in-$k.png"
   done
 }
 
 # Each run writes into an empty folder, as the first series into a folder does (files
 # replaced are flushed to disk before they take the old names; convert writes in place).
-prepare() { rm -rf "${work:?}/$1" && mkdir "$work/$1"; }
+prepare() { fresh_out; }
 sides=(ours theirs)
 has_before && sides+=(before)
 compare "$runs" "${sides[@]}"
-[ "$(ls "$work/ours" | wc -l)" = 36 ] && [ "$(ls "$work/theirs" | wc -l)" = 36 ] || { echo "file count mismatch" >&2; exit 1; }
+for folder in "$work"/out-*; do
+    [ "$(ls "$folder" | wc -l)" = 36 ] || { echo "file count mismatch in $folder" >&2; exit 1; }
+done
 header "36 PNG files of a 256 x 256 32-bit image, median of $runs alternating runs"
 row "zorvane-cli hues" ours
 has_before && row "zorvane-cli hues, BEFORE" before

@@ -16,6 +16,16 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 has_before() { [ -n "${BEFORE:-}" ]; }
+
+# Sets out to a new empty folder. The folders of earlier runs are kept until the end: files
+# deleted between runs would make the file system's search for a free inode slow for every
+# file created in the next seconds, and that cost, the same for every side, would swamp
+# the differences measured.
+fresh_out() {
+    fresh_count=$((${fresh_count:-0} + 1))
+    out="$work/out-$fresh_count"
+    mkdir "$out"
+}
 if has_before && [ ! -x "$BEFORE" ]; then
     echo "BEFORE=$BEFORE is no program" >&2
     exit 1
