@@ -12,12 +12,12 @@ source "$(dirname "$0")/timing.sh"
 
 "$convert" -size 256x256 -seed 7 plasma:fractal -type TrueColor "BMP3:$work/in.bmp"
 
-ours() { "$tool" "$work/in.bmp" "$work/ours.$ext"; }
-before() { "$BEFORE" "$work/in.bmp" "$work/before.$ext"; }
-theirs() { "$convert" "$work/in.bmp" "$work/theirs.$ext"; }
+ours() { "$tool" "$work/in.bmp" "$out/ours.$ext"; }
+before() { "$BEFORE" "$work/in.bmp" "$out/before.$ext"; }
+theirs() { "$convert" "$work/in.bmp" "$out/theirs.$ext"; }
 # Each run writes a new file: replacing one costs us a flush to disk first, which keeps the
 # old file safe until the new one is whole and which convert, writing in place, does not do.
-prepare() { rm -f "$work/$1.$ext"; }
+prepare() { fresh_out; }
 
 sides=(ours theirs)
 has_before && sides+=(before)
