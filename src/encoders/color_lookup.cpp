@@ -1,6 +1,7 @@
 #include "encoders/color_lookup.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace zorvane {
 
@@ -9,40 +10,52 @@ namespace {
 constexpr int kCellSize = 16;
 
 // Squared distance from v to the nearest and the farthest value of [low, low + 15].
-long NearSquared(int v, int low) {
+std::int32_t NearSquared(int v, int low) {
     const int d = v < low ? low - v : (v > low + kCellSize - 1 ? v - (low + kCellSize - 1) : 0);
-    return static_cast<long>(d) * d;
+    return d * d;
 }
-long FarSquared(int v, int low) {
+std::int32_t FarSquared(int v, int low) {
     const int d = std::max(std::abs(v - low), std::abs(v - (low + kCellSize - 1)));
-    return static_cast<long>(d) * d;
+    return d * d;
 }
+
+int AxisValue(const Rgb& e, int axis) { return axis == 0 ? e.red : axis == 1 ? e.green : e.blue; }
 
 }  // namespace
 
 TSlowColorLookup::TSlowColorLookup(const TPalette& palette)
     : entries_(palette.begin(),
                palette.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(palette.size(), 256))),
+      near_(3 * kCellsPerSide * entries_.size()),
+      far_(near_.size()),
       cells_(kCells),
-      cellReady_(kCells, false) {}
+      cellReady_(kCells, false) {
+    for (int axis = 0; axis < 3; ++axis)
+        for (int side = 0; side < kCellsPerSide; ++side)
+            for (std::size_t i = 0; i < entries_.size(); ++i) {
+                const int v = AxisValue(entries_[i], axis);
+                near_[AxisRow(axis, side) + i] = NearSquared(v, side * kCellSize);
+                far_[AxisRow(axis, side) + i] = FarSquared(v, side * kCellSize);
+            }
+}
+
+std::size_t TSlowColorLookup::AxisRow(int axis, int side) const {
+    return static_cast<std::size_t>(axis * kCellsPerSide + side) * entries_.size();
+}
 
 const std::vector<std::uint8_t>& TSlowColorLookup::Candidates(int red, int green, int blue) {
     const int r = red >> kCellShift, g = green >> kCellShift, b = blue >> kCellShift;
     const std::size_t cell = static_cast<std::size_t>((r << 8) | (g << 4) | b);
     std::vector<std::uint8_t>& list = cells_[cell];
     if (cellReady_[cell]) return list;
-    const int lr = r * kCellSize, lg = g * kCellSize, lb = b * kCellSize;
+    const std::size_t n = entries_.size();
+    const std::int32_t *nearR = &near_[AxisRow(0, r)], *nearG = &near_[AxisRow(1, g)], *nearB = &near_[AxisRow(2, b)];
+    const std::int32_t *farR = &far_[AxisRow(0, r)], *farG = &far_[AxisRow(1, g)], *farB = &far_[AxisRow(2, b)];
     // No colour of the cell is farther than this from its nearest entry.
-    long bound = -1;
-    for (const Rgb& e : entries_) {
-        const long far = FarSquared(e.red, lr) + FarSquared(e.green, lg) + FarSquared(e.blue, lb);
-        if (bound < 0 || far < bound) bound = far;
-    }
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        const Rgb& e = entries_[i];
-        if (NearSquared(e.red, lr) + NearSquared(e.green, lg) + NearSquared(e.blue, lb) <= bound)
-            list.push_back(static_cast<std::uint8_t>(i));
-    }
+    std::int32_t bound = std::numeric_limits<std::int32_t>::max();
+    for (std::size_t i = 0; i < n; ++i) bound = std::min(bound, farR[i] + farG[i] + farB[i]);
+    for (std::size_t i = 0; i < n; ++i)
+        if (nearR[i] + nearG[i] + nearB[i] <= bound) list.push_back(static_cast<std::uint8_t>(i));
     cellReady_[cell] = true;
     return list;
 }
