@@ -23,7 +23,7 @@ endif()
 # loader map and resolve the C++ runtime and zlib, so they carry their own copies of both
 # (the same zlib, so the same bytes; zlib1g-dev ships the archive).
 find_library(ZORVANE_ZLIB_ARCHIVE NAMES libz.a)
-function(zorvane_own_cxx_runtime target)
+function(zorvane_own_runtime target)
   if(NOT ZORVANE_SANITIZE AND NOT ZORVANE_FUZZ)
     target_link_options(${target} PRIVATE -static-libstdc++ -static-libgcc)
     if(ZORVANE_ZLIB_ARCHIVE)

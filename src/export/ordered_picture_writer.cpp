@@ -1,6 +1,8 @@
 #include "export/ordered_picture_writer.h"
 
 #include <algorithm>
+#include <memory>
+#include <system_error>
 #include <thread>
 
 #include "platform/file_io.h"
@@ -16,10 +18,19 @@ OrderedPictureWriter::OrderedPictureWriter(ExportFormat format, bool transparent
 
 void OrderedPictureWriter::Add(Bitmap bitmap, std::string path) {
     while (pending_.size() >= inFlight_) WriteOldest();
-    auto encode = [bitmap = std::move(bitmap), format = format_, transparent = transparent_] {
-        return EncodePictureFile(bitmap, format, transparent);
-    };
-    pending_.push_back({std::move(path), std::async(policy_, std::move(encode))});
+    auto encode = [shared = std::make_shared<const Bitmap>(std::move(bitmap)), format = format_,
+                   transparent = transparent_] { return EncodePictureFile(*shared, format, transparent); };
+    pending_.push_back({std::move(path), Start(encode)});
+}
+
+std::future<std::vector<std::uint8_t>> OrderedPictureWriter::Start(
+    const std::function<std::vector<std::uint8_t>()>& encode) {
+    try {
+        return std::async(policy_, encode);
+    } catch (const std::system_error&) {
+        // No thread to be had (a process limit): this file is encoded in turn at its write.
+        return std::async(std::launch::deferred, encode);
+    }
 }
 
 void OrderedPictureWriter::Flush() {

@@ -5,6 +5,7 @@
 // cost (deflate, the colour reduction), and it needs nothing but the bitmap.
 
 #include <deque>
+#include <functional>
 #include <future>
 #include <string>
 #include <vector>
@@ -36,6 +37,7 @@ private:
         std::string path;
         std::future<std::vector<std::uint8_t>> bytes;
     };
+    std::future<std::vector<std::uint8_t>> Start(const std::function<std::vector<std::uint8_t>()>& encode);
     void WriteOldest();
 
     ExportFormat format_;
